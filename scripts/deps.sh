@@ -1,0 +1,42 @@
+# Shared by run.sh and test.sh: installs the Debian packages Kartavel needs,
+# quietly and only those that are missing.
+
+KARTAVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev
+    qt6-base-dev qt6-svg-dev libgl-dev)
+KARTAVEL_TEST_PACKAGES=(xvfb xauth)
+
+missing_packages() {
+    local p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            printf '%s\n' "$p"
+        fi
+    done
+}
+
+ensure_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "These packages are missing and this user cannot install them: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq >/dev/null || return 1
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || return 1
+}
+
+configure_and_build() {
+    # $1: build folder; the rest go to cmake as extra options.
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+    cmake --build "$dir" -j "$(nproc)"
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+namespace kartavel::platform {
+
+// The folder of the running program file.
+std::filesystem::path programFolder();
+
+// The catalogue's data folder, created (with any missing parents) whenever it does
+// not exist. It is the folder "Data" beside the program file; where that cannot be
+// written (an installed program), it is "Kartavel/Data" in the user's data folder
+// (XDG_DATA_HOME, else ~/.local/share). An explicit folder set below wins.
+std::filesystem::path DataFolder();
+
+// A file of the data folder.
+std::filesystem::path dataFile(std::string_view fileName);
+
+// Points DataFolder at `folder` for the rest of the run (tests, the CLI's --data).
+// An empty path returns to the default rule.
+void setDataFolder(const std::filesystem::path& folder);
+
+// The folder DataFolder would pick by the default rule, without creating it.
+std::filesystem::path defaultDataFolder();
+
+// The default rule for a given program folder and writability test.
+std::filesystem::path
+defaultDataFolderFor(const std::filesystem::path& programFolder,
+                     const std::function<bool(const std::filesystem::path&)>& canWrite);
+
+} // namespace kartavel::platform

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The profile-string (INI) form shared by the table files, the settings files and
+// the stored-values file. Text here is bytes: callers decode the code page.
+//
+// Line rules: lines end in CR LF (LF alone is also read); a section header is a
+// line holding a name between "[" and "]"; a key line is split at its first "=";
+// blanks around names and values are ignored; a value in one matching pair of
+// double or single quotes loses them; names compare without regard to letter case;
+// blank lines are ignored.
+namespace kartavel::platform {
+
+// Reads `bytes` in one pass. `onSection` is called for each section header in
+// file order; `onKey` for each key line after the first header (lines before any
+// header, and lines that are neither, are skipped).
+void parseIni(std::string_view bytes, const std::function<void(std::string_view)>& onSection,
+              const std::function<void(std::string_view, std::string_view)>& onKey);
+
+// ASCII letters compared without regard to case; other bytes exactly.
+bool iniNamesEqual(std::string_view a, std::string_view b);
+
+// A whole INI file held in memory, for the small settings files that are read,
+// changed key by key and written back. Lines that are not keys (comments) are kept.
+class IniDocument {
+public:
+    struct Line {
+        std::string name;  // empty for a kept line that is not a key
+        std::string value; // the value, or the whole kept line
+        bool isKey = true;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Line> lines;
+    };
+
+    static IniDocument parse(std::string_view bytes);
+
+    // The value of the first matching key of the first matching section.
+    const std::string* value(std::string_view section, std::string_view key) const;
+
+    // An existing key keeps its line and takes the value; a new key goes to the end
+    // of its section; a new section goes to the end of the document.
+    void setValue(std::string_view section, std::string_view key, std::string_view value);
+
+    // The file form, every line ending in CR LF.
+    std::string serialize() const;
+
+    const std::vector<Section>& sections() const { return sections_; }
+
+private:
+    Section* findSection(std::string_view name);
+    const Section* findSection(std::string_view name) const;
+
+    std::vector<std::string> prologue_; // kept lines before the first section
+    std::vector<Section> sections_;
+};
+
+} // namespace kartavel::platform

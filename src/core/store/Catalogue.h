@@ -1,0 +1,54 @@
+#pragma once
+
+#include "RecordTable.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace kartavel::store {
+
+// The tables the main window owns for the whole run, the KODU counter, and the
+// opening sequence that both the program and the CLI run.
+class Catalogue {
+public:
+    Catalogue();
+    Catalogue(const Catalogue&) = delete;
+    Catalogue& operator=(const Catalogue&) = delete;
+
+    RecordTable KayitOrj_T;  // the archive register, "ARSIV_Y.DB"
+    RecordTable KayitOrj_T_; // the legacy register, "ARSIV.DB"
+    RecordTable Emenet_Rx;   // the lending table, "EMANET.DB"
+
+    // Given to every record appended to the register, then raised by one.
+    int koduCounter() const { return koduCounter_; }
+    void setKoduCounter(int value) { koduCounter_ = value; }
+
+    // What the main window does when first shown, from the KODU counter to the
+    // lending table: the counter becomes 1; a missing "ARSIV_Y.DB" is built from a
+    // legacy "ARSIV.DB"; the register and the lending table are loaded.
+    // Throws platform::WriteError / ReadError from the legacy conversion.
+    void open();
+
+    // Builds "ARSIV_Y.DB" from "ARSIV.DB" (when there is one). The register table is
+    // left closed; nothing is written when the legacy register holds no record.
+    void buildRegisterFromLegacy();
+
+    // Empties the register and loads "ARSIV_Y.DB" again, if it exists.
+    void reloadRegister();
+    // Empties the lending table and loads "EMANET.DB" again, if it exists.
+    void reloadLending();
+    // Writes the register to "ARSIV_Y.DB".
+    void saveRegister();
+
+    // True while the lending table holds a record whose ARSIV is exactly the name.
+    bool isLent(std::string_view archiveName) const;
+
+    static std::filesystem::path registerPath();
+    static std::filesystem::path lendingPath();
+    static std::filesystem::path legacyRegisterPath();
+
+private:
+    int koduCounter_ = 1;
+};
+
+} // namespace kartavel::store

@@ -1,0 +1,186 @@
+#include "TableFile.h"
+
+#include "FieldValue.h"
+#include "SerialDate.h"
+#include "platform/FileSystem.h"
+#include "platform/IniFile.h"
+#include "text/Cp1254.h"
+#include "text/Utf8.h"
+
+#include <cstring>
+
+namespace kartavel::store {
+
+namespace {
+
+// Restores the current record and the bound views however the save ends.
+class SavePosition {
+public:
+    explicit SavePosition(RecordTable& t) : table_(t), mark_(t.bookmark()) {
+        table_.disableControls();
+    }
+    ~SavePosition() {
+        if (mark_ != 0)
+            table_.gotoBookmark(mark_);
+        table_.enableControls();
+    }
+
+private:
+    RecordTable& table_;
+    RecordTable::Bookmark mark_;
+};
+
+bool hasLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+} // namespace
+
+std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path) {
+    if (table.editing())
+        table.post();
+    SavePosition restore(table);
+    const auto& fields = table.fields();
+    std::string out;
+    int recNo = 0;
+    for (table.first(); !table.eof(); table.next()) {
+        out.append("[RecNo").append(std::to_string(++recNo)).append("]\r\n");
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            out.append(fields[i].name).push_back('=');
+            const std::string text = FieldValueText(table, static_cast<int>(i));
+            const auto bytes = text::encodeCp1254(text);
+            if (!bytes || hasLineBreak(*bytes))
+                throw platform::WriteError(path);
+            out.append(*bytes).append("\r\n");
+        }
+    }
+    return out;
+}
+
+void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path) {
+    const std::string bytes = tableFileBytes(table, path);
+    if (bytes.empty()) {
+        if (!platform::removeFile(path))
+            throw platform::WriteError(path);
+        return;
+    }
+    platform::replaceFileAtomically(path, bytes);
+}
+
+void loadTableFromBytes(RecordTable& table, std::string_view bytes) {
+    table.open();
+    table.empty();
+    table.disableControls();
+
+    // A file saved by an editor as UTF-8 with a byte-order mark keeps its letters.
+    static constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    const bool utf8 = bytes.substr(0, 3) == kBom && text::isValidUtf8(bytes.substr(3));
+    if (bytes.substr(0, 3) == kBom)
+        bytes.remove_prefix(3);
+
+    const auto& fields = table.fields();
+    bool inRecord = false;
+    auto finishRecord = [&] {
+        if (!inRecord)
+            return;
+        inRecord = false;
+        try {
+            table.post();
+        } catch (const Abort&) {
+            table.cancel();
+        }
+    };
+    try {
+        platform::parseIni(
+            bytes,
+            [&](std::string_view) {
+                finishRecord();
+                table.append();
+                inRecord = true;
+            },
+            [&](std::string_view name, std::string_view value) {
+                if (value.empty())
+                    return;
+                const int f = table.fieldIndex(name);
+                if (f < 0)
+                    return;
+                const FieldDef& def = fields[static_cast<std::size_t>(f)];
+                std::optional<Value> v;
+                if (def.type == FieldType::String)
+                    v = parseValueText(def, utf8 ? std::string(value) : text::decodeCp1254(value));
+                else
+                    v = parseValueText(def, value);
+                if (v)
+                    table.setValue(f, std::move(*v));
+            });
+        finishRecord();
+    } catch (...) {
+        table.cancel();
+        table.enableControls();
+        throw;
+    }
+    table.first();
+    table.enableControls();
+}
+
+void RxMemoryLoadFromFile(RecordTable& table, const std::filesystem::path& path) {
+    const auto bytes = platform::readWholeFile(path);
+    loadTableFromBytes(table, bytes ? std::string_view(*bytes) : std::string_view());
+}
+
+namespace {
+
+constexpr std::size_t kLegacyRecordSize = 74;
+constexpr std::int32_t kLegacyDayOffset = 693594;
+
+std::int32_t readLE32(const unsigned char* p) {
+    const std::uint32_t u =
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    return static_cast<std::int32_t>(u);
+}
+
+// Text of a slot: up to the first zero byte.
+std::string slotText(const unsigned char* p, std::size_t slotSize) {
+    const void* zero = std::memchr(p, 0, slotSize);
+    const std::size_t len = zero ? static_cast<const unsigned char*>(zero) - p : slotSize;
+    return text::decodeCp1254(std::string_view(reinterpret_cast<const char*>(p), len));
+}
+
+} // namespace
+
+void LoadLegacyRegister(RecordTable& table, const std::filesystem::path& path) {
+    const auto bytes = platform::readWholeFile(path);
+    if (!bytes)
+        throw platform::ReadError(path);
+    table.close();
+    table.open();
+    table.disableControls();
+    const int fTarih = table.requireField("TARIHI");
+    const int fOzel = table.requireField("OZEL_KODU");
+    const int fAdi = table.requireField("ARSIV_ADI");
+    const int fKodu = table.requireField("KODU");
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes->data());
+    const std::size_t whole = bytes->size() / kLegacyRecordSize;
+    for (std::size_t r = 0; r < whole; ++r) {
+        const unsigned char* rec = data + r * kLegacyRecordSize;
+        table.append();
+        if (rec[0] != 0) {
+            const std::int64_t day =
+                static_cast<std::int64_t>(readLE32(rec + 1)) - kLegacyDayOffset;
+            if (day >= kMinSerialDay && day <= kMaxSerialDay)
+                table.setDate(fTarih, static_cast<std::int32_t>(day));
+        }
+        if (rec[5] != 0)
+            table.setString(fOzel, slotText(rec + 6, 21));
+        if (rec[27] != 0)
+            table.setString(fAdi, slotText(rec + 28, 41));
+        if (rec[69] != 0)
+            table.setInteger(fKodu, readLE32(rec + 70));
+        table.post();
+    }
+    table.first();
+    table.enableControls();
+}
+
+} // namespace kartavel::store

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "RecordTable.h"
+
+#include <filesystem>
+#include <string>
+
+// Moving whole tables between memory and the data folder.
+namespace kartavel::store {
+
+// The table file's bytes for the table: one "[RecNoN]" section per record, one
+// "NAME=value" line per column, code page 1254, CR LF. Throws platform::WriteError
+// for `path` when a value cannot be stored in that form (a character outside the
+// code page, or a line break inside a text).
+std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path);
+
+// Rewrites the table file from the table, replacing the old file in one step; an
+// empty table deletes the file. Afterwards the table is on the record that was
+// current before. On failure (platform::WriteError, "Unable to write to <path>")
+// the old file is left whole.
+void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path);
+
+// Opens the table if closed, discards its records and fills it from the table
+// file, one record per section in file order; the table ends on its first record.
+// A missing or unreadable file leaves the table empty; a damaged one loads what
+// can be read.
+void RxMemoryLoadFromFile(RecordTable& table, const std::filesystem::path& path);
+
+// The same, from bytes already in memory.
+void loadTableFromBytes(RecordTable& table, std::string_view bytes);
+
+// Closes and reopens the table, then fills it from a legacy register file of
+// 74-byte records. Trailing bytes that make no whole record are ignored. Throws
+// platform::ReadError when the file cannot be read.
+void LoadLegacyRegister(RecordTable& table, const std::filesystem::path& path);
+
+} // namespace kartavel::store

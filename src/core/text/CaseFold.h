@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kartavel::text {
+
+// Full case folding with the Turkish pairs (I with ı, İ with i), for comparing
+// names "without regard to letter case": Yedek and YEDEK are equal, disk and DİSK
+// are equal, disk and DISK are not.
+std::string foldCase(std::string_view text);
+
+bool equalIgnoringCase(std::string_view a, std::string_view b);
+
+} // namespace kartavel::text

@@ -1,0 +1,90 @@
+#include "Utf8.h"
+
+namespace kartavel::text {
+
+namespace {
+
+int sequenceLength(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+} // namespace
+
+char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(s[pos]);
+    const int len = sequenceLength(lead);
+    if (len == 1) {
+        ++pos;
+        return lead;
+    }
+    if (len == 0 || pos + len > s.size()) {
+        ++pos;
+        return kInvalidCodePoint;
+    }
+    char32_t cp = lead & (0x7F >> len);
+    for (int i = 1; i < len; ++i) {
+        const auto c = static_cast<unsigned char>(s[pos + i]);
+        if ((c & 0xC0) != 0x80) {
+            ++pos;
+            return kInvalidCodePoint;
+        }
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    // Reject overlong forms, surrogates and values above the Unicode range.
+    const bool overlong = (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000);
+    if (overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++pos;
+        return kInvalidCodePoint;
+    }
+    pos += len;
+    return cp;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+std::size_t characterCount(std::string_view s) {
+    std::size_t n = 0;
+    for (std::size_t pos = 0; pos < s.size(); ++n)
+        nextCodePoint(s, pos);
+    return n;
+}
+
+std::string_view leftCharacters(std::string_view s, std::size_t maxChars) {
+    std::size_t pos = 0;
+    for (std::size_t n = 0; n < maxChars && pos < s.size(); ++n)
+        nextCodePoint(s, pos);
+    return s.substr(0, pos);
+}
+
+bool isValidUtf8(std::string_view s) {
+    for (std::size_t pos = 0; pos < s.size();)
+        if (nextCodePoint(s, pos) == kInvalidCodePoint)
+            return false;
+    return true;
+}
+
+} // namespace kartavel::text

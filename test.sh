@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test.
+#   ./test.sh             the normal build in build/
+#   ./test.sh --sanitize  the core and CLI tests under AddressSanitizer and UBSan, in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+
+sanitize=0
+for arg in "$@"; do
+    case "$arg" in
+        --sanitize) sanitize=1 ;;
+        -h|--help) sed -n '2,4p' "$0"; exit 0 ;;
+        *) echo "unknown option: $arg" >&2; exit 2 ;;
+    esac
+done
+
+ensure_packages "${KARTAVEL_BUILD_PACKAGES[@]}" "${KARTAVEL_TEST_PACKAGES[@]}"
+
+if [ "$sanitize" -eq 1 ]; then
+    configure_and_build build-asan -DKARTAVEL_SANITIZE=ON -DKARTAVEL_BUILD_GUI=OFF
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+else
+    configure_and_build build
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+fi

@@ -1,0 +1,34 @@
+#include "text/TurkishUpperCase.h"
+
+#include <gtest/gtest.h>
+
+using kartavel::text::TurkishUpperCase;
+
+TEST(TurkishUpperCase, FoldsExactlyTheTurkishPairsAndAsciiLetters) {
+    struct Case {
+        const char* in;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"disk", "DİSK"},
+        {"DİSK", "DİSK"},
+        {"ışık", "IŞIK"},
+        {"IŞIK", "IŞIK"},
+        {"istanbul", "İSTANBUL"},
+        {"ISTANBUL", "ISTANBUL"},
+        {"çğöüş", "ÇĞÖÜŞ"},
+        {"ÇĞÖÜŞ", "ÇĞÖÜŞ"},
+        {"index.htm", "İNDEX.HTM"},
+        {"café ßâ", "CAFé ßâ"}, // é, ß and â are not among the pairs
+        {"a-z 0-9 _.", "A-Z 0-9 _."},
+        {"ärger", "äRGER"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TurkishUpperCase(c.in), c.out) << c.in;
+}
+
+TEST(TurkishUpperCase, LeavesIllFormedBytesAlone) {
+    EXPECT_EQ(TurkishUpperCase("a\xFFi\xC3"), "A\xFF"
+                                              "İ\xC3");
+}
