@@ -1,0 +1,37 @@
+#include "DataFolderLock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace kartavel::platform {
+
+DataFolderLock::~DataFolderLock() {
+    unlock();
+}
+
+bool DataFolderLock::tryLock(const std::filesystem::path& folder) {
+    unlock();
+    const auto path = folder / kFileName;
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    // flock locks belong to the open file, so a second open in the same process is
+    // refused as well, just as another process would be.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+void DataFolderLock::unlock() {
+    if (fd_ >= 0) {
+        ::flock(fd_, LOCK_UN);
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+} // namespace kartavel::platform
