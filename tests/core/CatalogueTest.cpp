@@ -85,6 +85,15 @@ TEST(Catalogue, ALegacyRegisterIsConvertedOnce) {
     EXPECT_EQ(rows(c.KayitOrj_T), std::vector<std::string>{"||Yeni|1|||"});
 }
 
+TEST(Catalogue, WithoutTheRightToWriteALegacyRegisterIsConvertedInMemory) {
+    ScopedDataFolder data;
+    writeFile(data / "ARSIV.DB", legacyRecord(1, "k", "Eski", 4));
+    Catalogue c;
+    c.open(false);
+    EXPECT_EQ(rows(c.KayitOrj_T), std::vector<std::string>{"1|k|Eski|4|||"});
+    EXPECT_FALSE(fileExists(data / "ARSIV_Y.DB"));
+}
+
 TEST(Catalogue, AnEmptyLegacyRegisterWritesNoRegister) {
     ScopedDataFolder data;
     writeFile(data / "ARSIV.DB", "");

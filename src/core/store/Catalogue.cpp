@@ -25,15 +25,28 @@ std::filesystem::path Catalogue::legacyRegisterPath() {
     return platform::dataFile(files::kLegacyRegister);
 }
 
-void Catalogue::open() {
+void Catalogue::open(bool mayWrite) {
     koduCounter_ = 1;
-    if (!platform::fileExists(registerPath()))
+    if (!platform::fileExists(registerPath())) {
+        if (!mayWrite) {
+            convertLegacyRegister();
+            KayitOrj_T.first();
+            reloadLending();
+            return;
+        }
         buildRegisterFromLegacy();
+    }
     reloadRegister();
     reloadLending();
 }
 
 void Catalogue::buildRegisterFromLegacy() {
+    convertLegacyRegister();
+    RxMemorySaveToFile(KayitOrj_T, registerPath());
+    KayitOrj_T.close();
+}
+
+void Catalogue::convertLegacyRegister() {
     KayitOrj_T_.open();
     KayitOrj_T.close();
     KayitOrj_T.open();
@@ -63,8 +76,6 @@ void Catalogue::buildRegisterFromLegacy() {
         KayitOrj_T.post();
     }
     KayitOrj_T.enableControls();
-    RxMemorySaveToFile(KayitOrj_T, registerPath());
-    KayitOrj_T.close();
 }
 
 void Catalogue::reloadRegister() {

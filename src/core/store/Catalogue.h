@@ -27,7 +27,9 @@ public:
     // lending table: the counter becomes 1; a missing "ARSIV_Y.DB" is built from a
     // legacy "ARSIV.DB"; the register and the lending table are loaded.
     // Throws platform::WriteError / ReadError from the legacy conversion.
-    void open();
+    // With `mayWrite` false (another program holds the data folder) a legacy
+    // register is converted in memory only.
+    void open(bool mayWrite = true);
 
     // Builds "ARSIV_Y.DB" from "ARSIV.DB" (when there is one). The register table is
     // left closed; nothing is written when the legacy register holds no record.
@@ -48,6 +50,9 @@ public:
     static std::filesystem::path legacyRegisterPath();
 
 private:
+    // Fills the register table from "ARSIV.DB" (when there is one), in memory.
+    void convertLegacyRegister();
+
     int koduCounter_ = 1;
 };
 

@@ -1,0 +1,119 @@
+#include "Cli.h"
+
+#include "Commands.h"
+#include "platform/DataFolder.h"
+#include "platform/FileSystem.h"
+#include "store/ProgramIdentity.h"
+
+#include <ostream>
+
+namespace kartavel::cli {
+
+namespace {
+
+const std::vector<CommandSyntax>& commandTable() {
+    static const std::vector<CommandSyntax> commands = {
+        {"list", 0, 0, {}, {}},
+        {"browse", 0, 2, {}, {}},
+    };
+    return commands;
+}
+
+using Runner = int (*)(Cli&, const Arguments&);
+
+Runner runnerFor(std::string_view command) {
+    if (command == "list")
+        return runList;
+    if (command == "browse")
+        return runBrowse;
+    return nullptr;
+}
+
+} // namespace
+
+Cli::Cli(Console console) : console_(console) {}
+
+std::string Cli::usage() {
+    return R"(Kullanım: kartavel-cli [--data KLASÖR] KOMUT [SEÇENEKLER]
+
+Kartavel kataloğu, komut satırından. Program ile aynı veri klasörünü ve aynı
+dosyaları kullanır.
+
+Komutlar:
+  list                         Arşiv kayıtlarını kayıt sırasıyla listeler:
+                               TARİH, ÖZEL KOD, AD, KOD, ORTAM, GRUP, ALT GRUP,
+                               EMANET (1/0), aralarında TAB ile.
+  browse [GRUP [ALTGRUP]]      Ana penceredeki listenin o yerde gösterdiği öğeler:
+                               SİMGE, AD, ÖZEL KOD, TARİH.
+
+Genel seçenekler:
+  --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü)
+  --help          Bu yardımı gösterir
+  --version       Sürümü gösterir
+
+Çıkış kodları: 0 tamam, 1 katalog reddetti (iletisi hata akışında),
+2 kullanım hatası, 3 bir dosya okunamadı ya da yazılamadı.
+)";
+}
+
+int Cli::fail(ExitCode code, std::string_view message) {
+    console_.err << message << '\n';
+    return code;
+}
+
+int Cli::run(const std::vector<std::string>& argv) {
+    const ParseResult parsed = parseArguments(argv, commandTable());
+    if (!parsed.error.empty()) {
+        console_.err << parsed.error << "\n\n" << usage();
+        return kUsage;
+    }
+    const Arguments& args = parsed.args;
+    if (args.version) {
+        console_.out << identity::kMainTitle << '\n';
+        return kDone;
+    }
+    if (args.help) {
+        console_.out << usage();
+        return kDone;
+    }
+    if (args.command.empty()) {
+        console_.err << usage();
+        return kUsage;
+    }
+    if (args.dataFolder)
+        platform::setDataFolder(
+            std::filesystem::absolute(platform::pathFromUtf8(*args.dataFolder)));
+    try {
+        return runnerFor(args.command)(*this, args);
+    } catch (const platform::WriteError& e) {
+        return fail(kFileError, e.what());
+    } catch (const platform::ReadError& e) {
+        return fail(kFileError, e.what());
+    }
+}
+
+int Cli::openCatalogue(bool writing) {
+    const auto folder = platform::DataFolder();
+    if (!platform::directoryExists(folder))
+        return fail(kFileError, "Unable to write to " + platform::utf8FromPath(folder));
+    // A reading command needs the lock only when opening may write: when the
+    // register is still to be built from a legacy one.
+    const bool mayWrite = writing || !platform::fileExists(store::Catalogue::registerPath());
+    const bool locked = mayWrite && lock_.tryLock(folder);
+    if (writing && !locked)
+        return fail(kRefused, "Veri klasörü başka bir Kartavel tarafından kullanılıyor. "
+                              "Önce onu kapatınız...");
+    catalogue_ = std::make_unique<store::Catalogue>();
+    catalogue_->open(locked || !mayWrite);
+    return kDone;
+}
+
+std::string fieldText(std::string_view value) {
+    std::string s(value);
+    for (char& c : s)
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    return s;
+}
+
+} // namespace kartavel::cli
