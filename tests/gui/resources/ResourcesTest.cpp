@@ -51,6 +51,7 @@ private Q_SLOTS:
             << QStringLiteral(":/pictures/login_banner.svg") << QSize(400, 49);
         QTest::newRow("splash") << QStringLiteral(":/pictures/splash.svg") << QSize(450, 200);
         QTest::newRow("program") << QStringLiteral(":/pictures/program.svg") << QSize(256, 256);
+        QTest::newRow("16/program") << QStringLiteral(":/pictures16/program.svg") << QSize(16, 16);
     }
 
     void rendersAtItsSize() {
