@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace kartavel::capture {
+
+inline constexpr std::string_view kContentFileExtension = ".ADS";
+
+// True when `name` is a plain file name: not empty, not "." or "..", and free of
+// separators, of the characters Windows file systems refuse (" * / : < > ? \ |)
+// and of control characters.
+bool isPlainFileName(std::string_view name);
+
+// The archive's content file: the data folder, the archive name and ".ADS". This
+// is the one way an archive name becomes a path. A name that is not a plain file
+// name gives nothing, and callers treat the archive as having no content file,
+// so nothing outside the data folder is ever read, written or removed.
+std::optional<std::filesystem::path> contentFilePath(std::string_view archiveName);
+
+} // namespace kartavel::capture

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Progress.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Registering an archive's content: the scan of the chosen folder and the writing
+// of the content file, as the new-archive window does it on "Kaydet".
+namespace kartavel::capture {
+
+inline constexpr std::string_view kArchiveWritten = "Kayıt İşlem Tamamlandı...";
+
+struct ArsivAktarResult {
+    bool written = false;
+    bool stopped = false;  // the scan was stopped on request; nothing was written
+    std::size_t files = 0; // paths in the scan's result
+    std::string message;   // for the information box; empty when stopped
+};
+
+// Writes the sorted full paths as the archive's content file in the data folder,
+// replacing any file of that name atomically. A name that is not a plain file name
+// (ArchiveName.h) writes nothing and says "<name> adı dosya adı olarak
+// kullanılamaz...". Throws platform::WriteError when the file cannot be written.
+ArsivAktarResult ArsivAktar(const std::vector<std::string>& sortedPaths,
+                            std::string_view archiveName, Progress& progress = noProgress());
+
+// Scans `folder` with the new-archive window's scanner (sorted full paths of every
+// file below it), then writes them as above. `scan` is told at every folder.
+ArsivAktarResult ArsivAktar(const std::string& folder, std::string_view archiveName, Progress& scan,
+                            Progress& write);
+
+} // namespace kartavel::capture

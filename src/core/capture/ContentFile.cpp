@@ -1,0 +1,244 @@
+#include "ContentFile.h"
+
+#include "platform/FileSystem.h"
+#include "platform/PathForm.h"
+#include "text/Cp1254.h"
+#include "text/Utf8.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kartavel::capture {
+
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+bool isAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Leading and trailing characters of code 32 or less go: leading blanks would
+// read back as depth.
+std::string_view trimmed(std::string_view name) {
+    while (!name.empty() && static_cast<unsigned char>(name.front()) <= 32)
+        name.remove_prefix(1);
+    while (!name.empty() && static_cast<unsigned char>(name.back()) <= 32)
+        name.remove_suffix(1);
+    return name;
+}
+
+void appendLine(std::string& out, std::size_t depth, std::string_view name) {
+    out.append(depth, '\t');
+    const std::size_t start = out.size();
+    out.append(trimmed(name));
+    // A line end inside a name would split the line and break the outline.
+    std::replace_if(
+        out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
+        [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    out.append("\r\n");
+}
+
+// Code page 1254 when every name fits (ASCII text is the same in both forms),
+// else UTF-8 behind a byte-order mark.
+std::string fileForm(std::string utf8) {
+    if (isAscii(utf8))
+        return utf8;
+    if (auto bytes = text::encodeCp1254(utf8))
+        return std::move(*bytes);
+    return std::string(kBom) + utf8;
+}
+
+} // namespace
+
+std::string contentFileText(const std::vector<std::string>& sortedPaths, Progress& progress) {
+    std::size_t total = 0;
+    for (const auto& p : sortedPaths)
+        total += p.size();
+    std::string out;
+    out.reserve(total);
+
+    platform::PathParts parts;
+    std::vector<std::string_view> names, previous; // the root counts as the first name
+    progress.begin(sortedPaths.size());
+    for (std::size_t i = 0; i < sortedPaths.size(); ++i) {
+        platform::splitPath(sortedPaths[i], parts);
+        names.clear();
+        if (!parts.root.empty())
+            names.push_back(parts.root);
+        names.insert(names.end(), parts.components.begin(), parts.components.end());
+        if (!names.empty()) {
+            // The file's own name is always written, even after an equal path.
+            const auto common =
+                std::mismatch(names.begin(), names.end() - 1, previous.begin(), previous.end());
+            for (auto n = common.first; n != names.end(); ++n)
+                appendLine(out, static_cast<std::size_t>(n - names.begin()), *n);
+            std::swap(names, previous);
+        }
+        progress.step(i + 1);
+    }
+    return fileForm(std::move(out));
+}
+
+void writeContentFile(const std::filesystem::path& file,
+                      const std::vector<std::string>& sortedPaths, Progress& progress) {
+    platform::replaceFileAtomically(file, contentFileText(sortedPaths, progress));
+}
+
+std::size_t ArchiveTree::level(std::size_t node) const {
+    std::size_t n = 0;
+    for (auto p = parent(node); p != kNone; p = parent(static_cast<std::size_t>(p)))
+        ++n;
+    return n;
+}
+
+NodeKind ArchiveTree::kind(std::size_t node) const {
+    if (node == 0)
+        return NodeKind::Root;
+    return hasChildren(node) ? NodeKind::Folder : NodeKind::File;
+}
+
+std::vector<std::size_t> ArchiveTree::children(std::int32_t node) const {
+    std::vector<std::size_t> out;
+    std::size_t c = node == kNone ? 0 : static_cast<std::size_t>(node) + 1;
+    const std::size_t end = node == kNone ? size() : subtreeEnd(static_cast<std::size_t>(node));
+    for (; c < end; c = subtreeEnd(c))
+        out.push_back(c);
+    return out;
+}
+
+std::string ArchiveTree::TracePath(std::size_t node) const {
+    std::vector<std::size_t> chain{node};
+    for (auto p = parent(node); p != kNone; p = parent(static_cast<std::size_t>(p)))
+        chain.push_back(static_cast<std::size_t>(p));
+    const std::string_view root = name(chain.back());
+    const char separator = platform::separatorOf(platform::rootForm(root));
+    std::string path(root);
+    for (auto it = chain.rbegin() + 1; it != chain.rend(); ++it)
+        platform::appendName(path, name(*it), separator);
+    return path;
+}
+
+// Builds the flat array from the outline's lines in one pass.
+class TreeBuilder {
+public:
+    TreeBuilder(ArchiveTree& tree, bool utf8) : tree_(tree), utf8_(utf8) {}
+
+    // The level a line of this depth takes, or nothing when it is too deep.
+    bool levelFor(std::size_t depth, std::size_t& level) const {
+        if (tree_.nodes_.empty()) {
+            level = 0; // the first line is top-level whatever its depth
+            return true;
+        }
+        if (depth > open_.size()) // the line before is at level open_.size() - 1
+            return false;
+        level = depth;
+        return true;
+    }
+
+    void add(std::size_t level, std::string_view text) {
+        const auto index = static_cast<std::uint32_t>(tree_.nodes_.size());
+        closeFrom(level, index);
+        rows_.resize(level + 1, 0);
+        ArchiveTree::Node node{};
+        node.nameOffset = tree_.names_.size();
+        appendName(text);
+        node.nameLength = static_cast<std::uint32_t>(tree_.names_.size() - node.nameOffset);
+        node.parent = level == 0 ? ArchiveTree::kNone : static_cast<std::int32_t>(open_[level - 1]);
+        node.row = rows_[level]++;
+        tree_.nodes_.push_back(node);
+        open_.push_back(index);
+    }
+
+    void finish() {
+        closeFrom(0, static_cast<std::uint32_t>(tree_.nodes_.size()));
+        tree_.nodes_.shrink_to_fit();
+        tree_.names_.shrink_to_fit();
+    }
+
+    std::string decoded(std::string_view text) const {
+        return utf8_ ? std::string(text) : text::decodeCp1254(text);
+    }
+
+private:
+    // The open nodes at `level` and deeper end before node `index`.
+    void closeFrom(std::size_t level, std::uint32_t index) {
+        for (std::size_t l = level; l < open_.size(); ++l)
+            tree_.nodes_[open_[l]].end = index;
+        open_.resize(std::min(level, open_.size()));
+    }
+
+    void appendName(std::string_view text) {
+        auto& names = tree_.names_;
+        if (utf8_ || isAscii(text)) {
+            names.append(text);
+            return;
+        }
+        for (char c : text) {
+            const auto b = static_cast<unsigned char>(c);
+            if (b < 0x80)
+                names.push_back(c);
+            else
+                text::appendUtf8(names, text::cp1254ToUnicode(b));
+        }
+    }
+
+    ArchiveTree& tree_;
+    bool utf8_;
+    std::vector<std::uint32_t> open_; // the latest node of each level on the way down
+    std::vector<std::uint32_t> rows_; // children seen so far below each open node
+};
+
+TreeLoad parseContentFile(std::string_view bytes, Progress& progress) {
+    TreeLoad result;
+    const bool utf8 = bytes.starts_with(kBom);
+    if (utf8)
+        bytes.remove_prefix(kBom.size());
+    TreeBuilder builder(result.tree, utf8);
+    progress.begin(0);
+
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    std::size_t lines = 0;
+    while (p < end) {
+        const char* text = p;
+        while (text < end && (*text == '\t' || *text == ' '))
+            ++text;
+        auto* lf = static_cast<const char*>(std::memchr(text, '\n', end - text));
+        if (!lf)
+            lf = end;
+        auto* lineEnd = static_cast<const char*>(std::memchr(text, '\r', lf - text));
+        if (!lineEnd)
+            lineEnd = lf;
+        const auto depth = static_cast<std::size_t>(text - p);
+        const std::string_view name(text, static_cast<std::size_t>(lineEnd - text));
+
+        std::size_t level = 0;
+        if (!builder.levelFor(depth, level)) {
+            result.error = "Invalid level (" + std::to_string(depth) + ") for item \"" +
+                           builder.decoded(name) + "\"";
+            break;
+        }
+        builder.add(level, name);
+        progress.step(++lines);
+
+        p = lineEnd;
+        if (p < end && *p++ == '\r' && p < end && *p == '\n')
+            ++p; // CR LF
+    }
+    builder.finish();
+    return result;
+}
+
+TreeLoad loadContentFile(const std::filesystem::path& file, Progress& progress) {
+    const auto bytes = platform::readWholeFile(file);
+    if (!bytes) {
+        TreeLoad failed;
+        failed.error = platform::ReadError(file).what();
+        return failed;
+    }
+    return parseContentFile(*bytes, progress);
+}
+
+} // namespace kartavel::capture
