@@ -51,7 +51,9 @@ TIloWinButton::TIloWinButton(QWidget* parent) : QWidget(parent) {
             return;
         }
         if (now->window() == window()) {
-            focusMoved(now);
+            // Focus coming back from outside (the window being activated,
+            // perhaps by the very press that holds the button) keeps a press.
+            focusMoved(now, old == nullptr || old->window() != window());
         }
     });
 }
@@ -241,12 +243,13 @@ void TIloWinButton::clearPressedAndHeld() {
     update();
 }
 
-void TIloWinButton::focusMoved(QWidget* now) {
+void TIloWinButton::focusMoved(QWidget* now, bool fromOutside) {
     const bool focused = now == this;
     if (focused != m_focused) {
         m_focused = focused;
-        clearPressedAndHeld();
-    } else if (m_pressed || m_held) {
+        update();
+    }
+    if (!fromOutside && (m_pressed || m_held)) {
         clearPressedAndHeld();
     }
 }

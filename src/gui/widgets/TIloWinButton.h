@@ -151,7 +151,7 @@ private:
     void setMouseInside(bool inside);
     void openDropDownMenu();
     void clearPressedAndHeld();
-    void focusMoved(QWidget* now);
+    void focusMoved(QWidget* now, bool fromOutside);
     void followAction();
 
     QSize pictureSize() const;

@@ -2,6 +2,7 @@
 #include "widgets/TImageList.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -465,6 +466,23 @@ private Q_SLOTS:
         // No focus overlay any more: no dotted rectangle.
         const QImage image = shot(*button);
         QCOMPARE(image.pixelColor(3, 3), face);
+    }
+
+    void windowActivatedDuringThePressStillClicks() {
+        // The first click into an inactive window: the press can arrive before
+        // the window is activated and its focus restored.
+        Host host;
+        TIloWinButton* button = host.button(u"Tamam"_s);
+        host.show();
+        button->setFocus();
+        QTRY_VERIFY(button->hasFocus());
+        QApplication::setActiveWindow(nullptr);
+        QSignalSpy clicked(button, &TIloWinButton::clicked);
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 12));
+        QApplication::setActiveWindow(&host.window);
+        QTRY_VERIFY(button->hasFocus());
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(20, 12));
+        QCOMPARE(clicked.count(), 1);
     }
 
     void buttonWithoutTabStopLeavesTheFocus() {
