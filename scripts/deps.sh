@@ -2,7 +2,7 @@
 # quietly and only those that are missing.
 
 KARTAVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev
-    qt6-base-dev qt6-svg-dev libgl-dev)
+    qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
 KARTAVEL_TEST_PACKAGES=(xvfb xauth)
 
 missing_packages() {

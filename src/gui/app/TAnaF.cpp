@@ -1,0 +1,473 @@
+#include "TAnaF.h"
+
+#include "FormAyar.h"
+#include "ImageLists.h"
+#include "MainListModel.h"
+#include "Prompter.h"
+#include "TListView.h"
+#include "browse/ArchiveCommands.h"
+#include "browse/Navigation.h"
+#include "capture/ArchiveName.h"
+#include "platform/DataFolder.h"
+#include "platform/FileSystem.h"
+#include "store/CatalogueSchemas.h"
+#include "store/ProgramIdentity.h"
+#include "widgets/TBanner.h"
+#include "widgets/TIloWinButton.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kartavel::gui {
+
+TAnaF* AnaF = nullptr;
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The command bar, left to right: button number, caption, hint, icon.
+struct CommandButton {
+    int number;
+    const char* caption;
+    const char* hint;
+    int icon;
+};
+constexpr CommandButton kCommandBar[] = {
+    {9, "Yukarı", "", 16},
+    {1, "Yeni Arşiv", "Yeni Arşiv Oluşturma", 0},
+    {6, "Arşiv Arama", "", 23},
+    {8, "Düzenle", "", 10},
+    {10, "Grup Kaydı", "", 13},
+    {4, "Sil", "", 1},
+    {2, "Görüntüle", "Görüntüle", 2},
+    {5, "İçerik Ara", "Tüm Arşivlerde İçerik Ara", 3},
+    {11, "Şifre Değiştir", "", 22},
+    {7, "Hakkında", "", 8},
+    {3, "Kapat", "", 4},
+};
+
+// Buttons whose windows are not part of the program yet stay out of sight: each
+// appears with its window.
+bool commandAvailable(int number) {
+    return number == 9 || number == 4 || number == 3;
+}
+
+} // namespace
+
+TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent) {
+    AnaF = this;
+    setObjectName(QStringLiteral("AnaF"));
+    setWindowTitle(qs(identity::kApplicationTitle));
+    setWindowIcon(programIcon());
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(8);
+    f.setBold(true);
+    setFont(f);
+
+    ImageList1 = makeImageList(32, this);
+    ImageList1->setObjectName(QStringLiteral("ImageList1"));
+    ImageList2 = makeImageList(16, this);
+    ImageList2->setObjectName(QStringLiteral("ImageList2"));
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    setCentralWidget(central);
+    buildBanner(central);
+    buildCommandBar(central);
+
+    auto* location = new QWidget(central);
+    location->setFixedHeight(20);
+    auto* locationRow = new QHBoxLayout(location);
+    locationRow->setContentsMargins(8, 0, 8, 0);
+    label8_ = new QLabel(QStringLiteral("..."), location);
+    label8_->setObjectName(QStringLiteral("Label8"));
+    label8_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    locationRow->addWidget(label8_);
+    column->addWidget(location);
+
+    model_ = new MainListModel(&numberedIcon, this);
+    listView_ = new TListView(central);
+    listView_->setObjectName(QStringLiteral("ListView1"));
+    listView_->setModel(model_);
+    listView_->setColumnWidths({300, 250, 100});
+    column->addWidget(listView_, 1);
+    connect(listView_, &TListView::itemClicked, this, &TAnaF::ListView1Click);
+    connect(listView_, &TListView::selectionChanged, this, [this](int row) {
+        // The commands follow the selection also when the keyboard moves it.
+        if (row >= 0)
+            ListView1Click(row);
+        else
+            UpdateArchiveButtons();
+    });
+    connect(listView_, &TListView::itemActivated, this, &TAnaF::ListView1DblClick);
+    connect(listView_, &TListView::backspacePressed, this, &TAnaF::IloWinButton9Click);
+    connect(listView_, &TListView::contextMenuRequested, this, [this](const QPoint& at) {
+        PopupMenu1Popup();
+        popupMenu_->exec(at);
+    });
+
+    buildStatusBar();
+    buildMenu();
+
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, &QWidget::close);
+
+    // Maximised; the size also holds on a desktop whose window manager ignores it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
+    storage_ =
+        std::make_unique<FormStorage>(platform::DataFolder() / "AnaF.ini", QStringLiteral("TAnaF"));
+    for (const char* name : {"BuyukSimge1", "KucukSimge1", "Liste1", "Ayrntlar1"})
+        storage_->addCheckedItem(menuItem(QString::fromLatin1(name)));
+    loginDue = true;
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(100);
+    connect(timer_, &QTimer::timeout, this, &TAnaF::Timer1Timer);
+    timer_->start();
+}
+
+TAnaF::~TAnaF() {
+    if (!stateSaved_) {
+        try {
+            storage_->save();
+        } catch (const std::exception&) {
+            // The program is ending; a view mode that was not stored is no loss.
+        }
+    }
+    if (AnaF == this)
+        AnaF = nullptr;
+}
+
+void TAnaF::buildBanner(QWidget* central) {
+    banner_ = new TBanner(QStringLiteral(" TAVRIS KARTAVEL"), QStringLiteral("Label1"), central);
+    banner_->imageTop()->setObjectName(QStringLiteral("ImagePRG"));
+    banner_->imageB1()->setPixmap(picture(QStringLiteral("banner")));
+    banner_->imageB2()->setPixmap(picture(QStringLiteral("banner_end")));
+    static_cast<QBoxLayout*>(central->layout())->addWidget(banner_);
+}
+
+void TAnaF::buildCommandBar(QWidget* central) {
+    auto* bar = new QWidget(central);
+    bar->setObjectName(QStringLiteral("CommandBar"));
+    bar->setFixedHeight(62);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 1, 0, 1);
+    row->setSpacing(0);
+    buttons_.resize(11);
+    QFont captionFont(QStringLiteral("Arial"));
+    captionFont.setPixelSize(12);
+    captionFont.setBold(true);
+    for (const auto& c : kCommandBar) {
+        auto* b = new TIloWinButton(bar);
+        b->setObjectName(QStringLiteral("IloWinButton%1").arg(c.number));
+        b->setFixedSize(85, 60);
+        b->setFont(captionFont);
+        b->setCaption(QString::fromUtf8(c.caption));
+        b->setToolTip(QString::fromUtf8(c.hint));
+        b->setImages(ImageList1);
+        b->setImageIndex(c.icon);
+        b->setGlphyAlign(TIloWinButton::poTop);
+        b->setVisible(commandAvailable(c.number));
+        row->addWidget(b);
+        buttons_[c.number - 1] = b;
+    }
+    row->addStretch(1);
+    static_cast<QBoxLayout*>(central->layout())->addWidget(bar);
+    // The window starts at the top level, where "Yukarı" has nowhere to go.
+    button(9)->setEnabled(false);
+
+    connect(button(2), &TIloWinButton::clicked, this, &TAnaF::IloWinButton2Click);
+    connect(button(3), &TIloWinButton::clicked, this, &QWidget::close);
+    connect(button(4), &TIloWinButton::clicked, this, &TAnaF::IloWinButton4Click);
+    connect(button(8), &TIloWinButton::clicked, this, &TAnaF::IloWinButton8Click);
+    connect(button(9), &TIloWinButton::clicked, this, &TAnaF::IloWinButton9Click);
+}
+
+void TAnaF::buildMenu() {
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    auto add = [this](QMenu* menu, const char* name, const char* text, int icon) {
+        QAction* a = menu->addAction(QString::fromUtf8(text));
+        a->setObjectName(QString::fromLatin1(name));
+        if (icon >= 0)
+            a->setIcon(numberedIcon(icon));
+        return a;
+    };
+    connect(add(popupMenu_, "IlkSayfayaGit1", "İlk Sayfaya Git", 17), &QAction::triggered, this,
+            &TAnaF::IlkSayfayaGit1Click);
+    popupMenu_->addSeparator();
+    // Lending opens its own window; the items appear with it.
+    add(popupMenu_, "EmanetVer1", "Emanet Ver", 20)->setVisible(false);
+    add(popupMenu_, "TeslimAl1", "Teslim Al", 21)->setVisible(false);
+    QMenu* view = popupMenu_->addMenu(numberedIcon(25), QStringLiteral("Görünüm"));
+    view->menuAction()->setObjectName(QStringLiteral("Grnm1"));
+    viewGroup_ = new QActionGroup(this);
+    viewGroup_->setExclusive(true);
+    for (auto [name, text] : {std::pair{"BuyukSimge1", "Büyük Simge"},
+                              {"KucukSimge1", "Küçük Simge"},
+                              {"Liste1", "Liste"},
+                              {"Ayrntlar1", "Ayrıntılar"}}) {
+        QAction* a = add(view, name, text, -1);
+        a->setCheckable(true);
+        viewGroup_->addAction(a);
+    }
+    connect(viewGroup_, &QActionGroup::triggered, this, &TAnaF::BuyukSimge1Click);
+}
+
+void TAnaF::buildStatusBar() {
+    auto* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    auto panel = [bar](const QString& text, int width, Qt::Alignment align) {
+        auto* l = new QLabel(text, bar);
+        l->setFixedWidth(width);
+        l->setAlignment(align | Qt::AlignVCenter);
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(l);
+        return l;
+    };
+    panel(QStringLiteral("Kayıt Sayısı"), 100, Qt::AlignLeft);
+    countPanel_ = panel(QString(), 75, Qt::AlignRight);
+    countPanel_->setObjectName(QStringLiteral("CountPanel"));
+    panel(QString(), 50, Qt::AlignLeft);
+}
+
+TIloWinButton* TAnaF::button(int number) const {
+    return buttons_.value(number - 1);
+}
+
+QAction* TAnaF::menuItem(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+QPixmap TAnaF::bannerPicture() const {
+    return banner_->imageB1()->pixmap();
+}
+QPixmap TAnaF::bannerEndPicture() const {
+    return banner_->imageB2()->pixmap();
+}
+QPixmap TAnaF::programPicture() const {
+    return banner_->imageTop()->pixmap();
+}
+
+template <typename F>
+void TAnaF::guarded(F&& action) {
+    try {
+        action();
+    } catch (const platform::WriteError& e) {
+        ShowError(QString::fromStdString(e.what()));
+    } catch (const platform::ReadError& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
+}
+
+// ---- show, timer, close -------------------------------------------------------
+
+void TAnaF::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    storage_->restore();
+    FormShow();
+}
+
+void TAnaF::FormShow() {
+    setWindowTitle(qs(identity::kMainTitle));
+    loggedIn = false;
+    bool opened = false;
+    guarded([&] {
+        catalogue.open();
+        opened = true;
+    });
+    if (!opened)
+        return;
+    browsing.level = 0;
+    banner_->imageTop()->setPixmap(picture(QStringLiteral("program"), QSize(32, 32)));
+    applyViewMode();
+    ListViewAyarla(1, QString());
+}
+
+void TAnaF::Timer1Timer() {
+    if (!platform::fileExists(platform::dataFile("dosya.ini"))) {
+        timer_->stop();
+        // The password-change window opens here, to set the first password.
+    }
+    if (loginDue) {
+        timer_->stop();
+        // The login window opens here.
+    }
+    loginDue = false;
+}
+
+void TAnaF::saveWindowState() {
+    stateSaved_ = true;
+    guarded([&] { storage_->save(); });
+}
+
+void TAnaF::closeEvent(QCloseEvent* event) {
+    saveWindowState();
+    if (loggedIn && !AskQuestion(QStringLiteral("Programdan çıkmak istiyormusunuz ?"))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+// ---- the list ----------------------------------------------------------------------
+
+void TAnaF::showListing(browse::Listing listing) {
+    if (listing.upEnabled)
+        button(9)->setEnabled(*listing.upEnabled);
+    countPanel_->setText(QString::number(listing.items.size()));
+    model_->setListing(std::move(listing));
+    listView_->clearSelection();
+    UpdateArchiveButtons();
+}
+
+void TAnaF::ListViewAyarla(int mode, const QString& name) {
+    showListing(browse::ListViewAyarla(catalogue, browsing, mode, name.toStdString()));
+}
+
+const browse::ListItem* TAnaF::selectedItem() const {
+    return model_->item(listView_->selectedRow());
+}
+
+void TAnaF::UpdateArchiveButtons() {
+    const bool on = browse::archiveCommandsEnabled(selectedItem());
+    for (int n : {8, 4, 2})
+        button(n)->setEnabled(on);
+}
+
+void TAnaF::setLocationText(const QString& text) {
+    browsing.locationText = text.toStdString();
+    label8_->setText(text);
+}
+
+void TAnaF::ListView1Click(int row) {
+    if (const browse::ListItem* item = model_->item(row))
+        browse::selectItem(catalogue, *item);
+    UpdateArchiveButtons();
+}
+
+void TAnaF::ListView1DblClick(int row) {
+    const browse::ListItem* item = model_->item(row);
+    if (!item)
+        return;
+    const browse::ListItem clicked = *item;
+    auto result = browse::doubleClick(catalogue, browsing, clicked);
+    if (result.listing) {
+        label8_->setText(QString::fromStdString(browsing.locationText));
+        showListing(std::move(*result.listing));
+    }
+    if (result.view)
+        IloWinButton2Click();
+}
+
+void TAnaF::IloWinButton9Click() {
+    if (auto listing = browse::up(catalogue, browsing)) {
+        label8_->setText(QString::fromStdString(browsing.locationText));
+        showListing(std::move(*listing));
+    }
+}
+
+void TAnaF::IlkSayfayaGit1Click() {
+    auto listing = browse::firstPage(catalogue, browsing);
+    label8_->setText(QString::fromStdString(browsing.locationText));
+    showListing(std::move(listing));
+}
+
+void TAnaF::PopupMenu1Popup() {
+    const auto state = browse::popupMenuState(browsing, selectedItem());
+    menuItem(QStringLiteral("IlkSayfayaGit1"))->setEnabled(state.firstPage);
+    menuItem(QStringLiteral("EmanetVer1"))->setEnabled(state.lend);
+    menuItem(QStringLiteral("TeslimAl1"))->setEnabled(state.takeBack);
+}
+
+void TAnaF::BuyukSimge1Click(QAction*) {
+    applyViewMode();
+}
+
+void TAnaF::applyViewMode() {
+    using V = TListView::ViewStyle;
+    const std::pair<const char*, V> order[] = {{"BuyukSimge1", V::Icon},
+                                               {"KucukSimge1", V::SmallIcon},
+                                               {"Liste1", V::List},
+                                               {"Ayrntlar1", V::Report}};
+    for (const auto& [name, style] : order) {
+        if (menuItem(QString::fromLatin1(name))->isChecked()) {
+            listView_->setViewStyle(style);
+            return;
+        }
+    }
+}
+
+// ---- commands -----------------------------------------------------------------------
+
+void TAnaF::IloWinButton2Click() {
+    auto& t = catalogue.KayitOrj_T;
+    if (t.isEmpty()) {
+        ShowInfo(QStringLiteral("Arşiv kaydı yapılmamış..."));
+        return;
+    }
+    const auto file = capture::contentFilePath(t.asString(store::columns::ARSIV_ADI));
+    if (!file || !platform::fileExists(*file)) {
+        ShowInfo(QStringLiteral("Arşiv Dosyası bulunamıyor. Silinmiş olabilir"));
+        return;
+    }
+    // The viewer opens the content file here.
+}
+
+void TAnaF::IloWinButton4Click() {
+    const browse::ListItem* item = selectedItem();
+    if (!item || !browse::isArchiveIcon(item->icon))
+        return;
+    if (catalogue.KayitOrj_T.isEmpty()) {
+        ShowInfo(QStringLiteral("Listelenmiş kayıt bulunamadı..."));
+    } else {
+        if (!AskQuestion(QStringLiteral("Bu Arşivi Silmek istediğinizden eminmisiniz?")))
+            return;
+        bool deleted = false;
+        guarded([&] {
+            browse::deleteCurrentArchive(catalogue);
+            deleted = true;
+        });
+        if (!deleted)
+            return;
+    }
+    showListing(browse::relistAfterDelete(catalogue, browsing));
+}
+
+void TAnaF::IloWinButton8Click() {
+    const browse::ListItem* item = selectedItem();
+    if (!item || !browse::isArchiveIcon(item->icon))
+        return;
+    auto& t = catalogue.KayitOrj_T;
+    if (t.isEmpty()) {
+        ShowInfo(QStringLiteral("Listelenmiş kayıt bulunamadı..."));
+        return;
+    }
+    t.locate(store::columns::ARSIV_ADI, t.asString(store::columns::ARSIV_ADI), true);
+    // The edit window opens here on that record.
+    ListViewAyarla(1, QString());
+}
+
+} // namespace kartavel::gui
