@@ -13,7 +13,11 @@ namespace {
 
 const std::vector<CommandSyntax>& commandTable() {
     static const std::vector<CommandSyntax> commands = {
+        {"register", 1, 1, {"--name", "--code", "--date", "--group", "--sub", "--media"}, {}},
         {"list", 0, 0, {}, {}},
+        {"show", 1, 1, {}, {"--outline"}},
+        {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case"}},
+        {"delete", 1, 1, {}, {"--yes"}},
         {"browse", 0, 2, {}, {}},
     };
     return commands;
@@ -22,10 +26,13 @@ const std::vector<CommandSyntax>& commandTable() {
 using Runner = int (*)(Cli&, const Arguments&);
 
 Runner runnerFor(std::string_view command) {
-    if (command == "list")
-        return runList;
-    if (command == "browse")
-        return runBrowse;
+    static const std::pair<std::string_view, Runner> runners[] = {
+        {"register", runRegister}, {"list", runList},     {"show", runShow},
+        {"search", runSearch},     {"delete", runDelete}, {"browse", runBrowse},
+    };
+    for (const auto& [name, run] : runners)
+        if (name == command)
+            return run;
     return nullptr;
 }
 
@@ -40,9 +47,20 @@ Kartavel kataloğu, komut satırından. Program ile aynı veri klasörünü ve a
 dosyaları kullanır.
 
 Komutlar:
+  register YOL --name AD [--code KOD] [--date YYYY-AA-GG] [--group GRUP]
+           [--sub ALTGRUP] [--media dvd|cd|folder]
+                               YOL klasörünü tarar, içeriğini arşiv dosyası olarak
+                               yazar ve arşivi kaydeder (tarih: bugün, ortam: dvd).
   list                         Arşiv kayıtlarını kayıt sırasıyla listeler:
                                TARİH, ÖZEL KOD, AD, KOD, ORTAM, GRUP, ALT GRUP,
                                EMANET (1/0), aralarında TAB ile.
+  show AD [--outline]          Arşivin saklanan ağacı: her düğümün yolu, ya da
+                               --outline ile arşiv dosyasının kendi satırları.
+  search METİN [--archive AD] [--whole] [--case] [--group GRUP [--sub ALTGRUP]]
+                               Saklanan dosya ve klasör adlarında arar: tek bir
+                               arşivde ya da o yerdeki bütün arşivlerde.
+                               Satırlar: ARŞİV, AD, YOL.
+  delete AD [--yes]            Arşivi ve arşiv dosyasını siler (onay ister).
   browse [GRUP [ALTGRUP]]      Ana penceredeki listenin o yerde gösterdiği öğeler:
                                SİMGE, AD, ÖZEL KOD, TARİH.
 

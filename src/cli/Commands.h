@@ -5,7 +5,17 @@
 // The commands. Each returns its exit code.
 namespace kartavel::cli {
 
+int runRegister(Cli& cli, const Arguments& args);
 int runList(Cli& cli, const Arguments& args);
+int runShow(Cli& cli, const Arguments& args);
+int runSearch(Cli& cli, const Arguments& args);
+int runDelete(Cli& cli, const Arguments& args);
 int runBrowse(Cli& cli, const Arguments& args);
+
+// Makes the register's current record the archive named `name`: the first record
+// whose name equals it exactly, else the first equal to it without regard to letter
+// case, as a click in the main window does. False, with the refusal written, when
+// there is none.
+bool selectArchive(Cli& cli, const std::string& name);
 
 } // namespace kartavel::cli

@@ -1,7 +1,12 @@
 #include "CliRunner.h"
 #include "TestSupport.h"
 
+#include "platform/DataFolderLock.h"
+#include "platform/FileSystem.h"
+
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 using kartavel::test::crlfLines;
 using kartavel::test::readFile;
@@ -105,4 +110,245 @@ TEST_F(Cli, BrowseWalksGroupsAndSubGroups) {
     auto r = run({"browse", "Yok"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "Yok adında grup bulunamadı...\n");
+}
+
+namespace {
+
+// The outline lines of the folders from the root down to `folder`, at depths 0..n.
+std::string outlineTo(const std::filesystem::path& folder, int& depth) {
+    std::string out = "/\r\n";
+    depth = 0;
+    for (const auto& part : folder.relative_path()) {
+        ++depth;
+        out += std::string(static_cast<std::size_t>(depth), '\t') + part.string() + "\r\n";
+    }
+    return out;
+}
+
+class CliRegister : public Cli {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(src.path() / "a/b");
+        writeFile(src / "a/f1.txt", "1");
+        writeFile(src / "a/b/g.txt", "2");
+        writeFile(src / "Ağaç.txt", "3");
+    }
+    TempDir src;
+};
+
+} // namespace
+
+TEST_F(CliRegister, RegistersAFolderAndWritesBothFiles) {
+    const auto r =
+        run({"register", src.path().string(), "--name", "Yedek", "--code", "K-1", "--date",
+             "2026-12-10", "--group", "Belgeler", "--sub", "Vergi", "--media", "folder"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Kayıt İşlem Tamamlandı...\n");
+    int d = 0;
+    std::string expected = outlineTo(src.path(), d);
+    auto line = [&](int depth, const std::string& name) {
+        expected += std::string(static_cast<std::size_t>(d + depth), '\t') + name + "\r\n";
+    };
+    line(1, "a");
+    line(2, "b");
+    line(3, "g.txt");
+    line(2, "f1.txt");
+    line(1, "A\xF0"
+            "a\xE7.txt"); // code page 1254
+    EXPECT_EQ(readFile(data / "Yedek.ADS"), expected);
+    EXPECT_EQ(readFile(data / "ARSIV_Y.DB"),
+              crlfLines({"[RecNo1]", "TARIHI=46366", "OZEL_KODU=K-1", "ARSIV_ADI=Yedek", "KODU=1",
+                         "CDDVD=2", "GRUBU=Belgeler", "ALTGRUB=Vergi"}));
+
+    // A second archive follows it, with the defaults: today and "Dvd"; the group is cut
+    // to 30 characters.
+    const std::string longGroup(35, 'G');
+    const auto r2 =
+        run({"register", src.path().string(), "--name", "İkinci", "--group", longGroup});
+    EXPECT_EQ(r2.code, 0) << r2.err;
+    const auto list = run({"list"});
+    std::istringstream lines(list.out);
+    std::string first, second;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(first, "2026-12-10\tK-1\tYedek\t1\t2\tBelgeler\tVergi\t0");
+    EXPECT_NE(second.find("\tİkinci\t2\t0\t" + std::string(30, 'G') + "\t\t0"), std::string::npos)
+        << second;
+}
+
+TEST_F(CliRegister, RefusalsComeInTheWindowsOrder) {
+    writeRegister({"[RecNo1]", "ARSIV_ADI=I\xFE\xFDk", "CDDVD=0"}); // Işık
+    const std::string before = readFile(data / "ARSIV_Y.DB");
+    const std::string folder = src.path().string();
+    const std::string missing = (src.path() / "yok").string();
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"register", "", "--name", ""}, 1, "Arşive Alınacak Yolu belirleyiniz...\n"},
+        {{"register", folder, "--date", "", "--name", ""}, 1, "Kayıt Tarihini giriniz...\n"},
+        {{"register", folder}, 1, "Arşiv Adını Giriniz...\n"},
+        {{"register", missing, "--name", "x"}, 1, missing + "\r\n Arşiv yolu bulunamadı...\n"},
+        {{"register", folder, "--name", "IŞIK"},
+         1,
+         "IŞIK adında arşiv daha önceden kaydedilmiş...\n"},
+        {{"register", folder, "--name", "a/b"},
+         1,
+         "Arşiv Adında \" * / : < > ? \\ | karakterleri kullanılamaz...\n"},
+        {{"register", folder, "--name", "x", "--date", "2026-02-30"},
+         2,
+         "--date YYYY-AA-GG biçiminde bir gün olmalı: 2026-02-30\n"},
+        {{"register", folder, "--name", "x", "--media", "tape"},
+         2,
+         "--media dvd, cd ya da folder olmalı: tape\n"},
+        {{"register", folder, "--name", "日本"},
+         1,
+         "Arşiv bilgilerinde kaydedilemeyen karakter var: 日本\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.code, c.code) << c.err;
+        EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_EQ(readFile(data / "ARSIV_Y.DB"), before);
+    for (const auto& e : std::filesystem::directory_iterator(data.path()))
+        EXPECT_NE(e.path().extension(), ".ADS") << e.path();
+}
+
+TEST_F(CliRegister, AForeignFileOfTheSameNameIsNeverReplaced) {
+    writeFile(data / "Yedek.ADS", "başka bir arşiv");
+    const auto r = run({"register", src.path().string(), "--name", "Yedek"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Yedek adında arşiv dosyası veri klasöründe zaten var...\n");
+    EXPECT_EQ(readFile(data / "Yedek.ADS"), "başka bir arşiv");
+}
+
+TEST_F(CliRegister, WritingCommandsWaitForTheProgramToClose) {
+    kartavel::platform::DataFolderLock program;
+    ASSERT_TRUE(program.tryLock(data.path()));
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"register", src.path().string(), "--name", "x"}, {"delete", "x", "--yes"}}) {
+        const auto r = run(args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.err, "Veri klasörü başka bir Kartavel tarafından kullanılıyor. Önce onu "
+                         "kapatınız...\n");
+    }
+    EXPECT_FALSE(kartavel::platform::fileExists(data / "ARSIV_Y.DB"));
+    EXPECT_EQ(run({"list"}).code, 0) << "reading goes on meanwhile";
+}
+
+TEST_F(CliRegister, ShowPrintsNodePathsOrTheOutline) {
+    ASSERT_EQ(run({"register", src.path().string(), "--name", "Yedek"}).code, 0);
+    auto r = run({"show", "yedek"});
+    EXPECT_EQ(r.code, 0);
+    const std::string base = src.path().string();
+    EXPECT_NE(r.out.find(base + "/a/b/g.txt\n" + base + "/a/f1.txt\n" + base + "/Ağaç.txt\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.substr(0, 2), "/\n");
+    r = run({"show", "Yedek", "--outline"});
+    EXPECT_EQ(r.code, 0);
+    int d = 0;
+    std::string outline = outlineTo(src.path(), d);
+    for (std::size_t p; (p = outline.find("\r\n")) != std::string::npos;)
+        outline.replace(p, 2, "\n");
+    EXPECT_EQ(r.out.substr(0, outline.size()), outline);
+    EXPECT_NE(r.out.find(std::string(static_cast<std::size_t>(d + 1), '\t') + "Ağaç.txt\n"),
+              std::string::npos);
+
+    r = run({"show", "Yok"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Yok adında arşiv bulunamadı...\n");
+    std::filesystem::remove(data / "Yedek.ADS");
+    r = run({"show", "Yedek"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Arşiv Dosyası bulunamıyor. Silinmiş olabilir\n");
+}
+
+TEST_F(Cli, ShowReportsABrokenOutlineAfterWhatLoaded) {
+    writeRegister({"[RecNo1]", "ARSIV_ADI=Bozuk"});
+    writeFile(data / "Bozuk.ADS", "D:\r\n\ta\r\n\t\t\tderin\r\n");
+    const auto r = run({"show", "Bozuk"});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_EQ(r.out, "D:\nD:\\a\n");
+    EXPECT_EQ(r.err, "Invalid level (3) for item \"derin\"\n");
+}
+
+TEST_F(Cli, SearchGoesThroughTheArchivesOfAPlace) {
+    writeRegister({"[RecNo1]", "ARSIV_ADI=A1", "GRUBU=Muzik", "ALTGRUB=Pop", "[RecNo2]",
+                   "ARSIV_ADI=A2", "GRUBU=Muzik", "[RecNo3]", "ARSIV_ADI=A3", "[RecNo4]",
+                   "ARSIV_ADI=Kayip", "GRUBU=Muzik", "ALTGRUB=Pop"});
+    writeFile(data / "A1.ADS", "D:\r\n\t\xFE" "ark\xFD.mp3\r\n\tREADME.TXT\r\n");
+    writeFile(data / "A2.ADS", "E:\r\n\tbelge\r\n\t\treadme.txt\r\n");
+    writeFile(data / "A3.ADS", "F:\r\n\t\xDDNDEX.HTM\r\n\tINDEX.HTM\r\n");
+    struct Case {
+        std::vector<std::string> args;
+        std::string out, err;
+    };
+    const Case cases[] = {
+        {{"search", "readme"},
+         "A1\tREADME.TXT\tD:\\README.TXT\nA2\treadme.txt\tE:\\belge\\readme.txt\n",
+         "Arama tamamlandı.\n"},
+        {{"search", "readme.txt", "--whole", "--case"},
+         "A2\treadme.txt\tE:\\belge\\readme.txt\n",
+         "Arama tamamlandı.\n"},
+        {{"search", "readme", "--group", "Muzik", "--sub", "Pop"},
+         "A1\tREADME.TXT\tD:\\README.TXT\n",
+         "Arama tamamlandı.\n"},
+        {{"search", "readme", "--group", "Muzik", "--sub", "Diger"},
+         "A2\treadme.txt\tE:\\belge\\readme.txt\n",
+         "Arama tamamlandı.\n"},
+        {{"search", "index", "--group", "Diger"},
+         "A3\tİNDEX.HTM\tF:\\İNDEX.HTM\n",
+         "Arama tamamlandı.\n"},
+        {{"search", "E:", "--whole"}, "A2\tE:\tE:\n", "Arama tamamlandı.\n"},
+        {{"search", "yok"}, "", "Arama tamamlandı.\r\nAranan kelime bulunamadı...\n"},
+        {{"search", "README", "--archive", "a2"},
+         "A2\treadme.txt\tE:\\belge\\readme.txt\n",
+         "Arama tamamlandı.\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.code, 0) << c.args[1];
+        EXPECT_EQ(r.out, c.out) << c.args[1];
+        EXPECT_EQ(r.err, c.err) << c.args[1];
+    }
+    auto r = run({"search", ""});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Aranacak Kelimeyi girin.\n");
+    r = run({"search", "x", "--group", "Yok"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Yok adında grup bulunamadı...\n");
+    r = run({"search", "x", "--sub", "Pop"});
+    EXPECT_EQ(r.code, 2);
+}
+
+TEST_F(Cli, DeleteNeedsAConfirmationAndRemovesRecordAndFile) {
+    writeRegister({"[RecNo1]", "ARSIV_ADI=Yedek", "KODU=1", "[RecNo2]", "ARSIV_ADI=yedek", "KODU=2",
+                   "[RecNo3]", "ARSIV_ADI=Son", "KODU=3"});
+    writeFile(data / "yedek.ADS", "D:\r\n");
+    const std::string before = readFile(data / "ARSIV_Y.DB");
+    auto r = run({"delete", "yedek"});
+    EXPECT_EQ(r.code, 1) << "no terminal to ask";
+    EXPECT_EQ(r.err, "Silme onaylanmadı. Onaylamak için --yes kullanınız...\n");
+    EXPECT_EQ(readFile(data / "ARSIV_Y.DB"), before);
+
+    r = run({"delete", "yedek", "--yes"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_FALSE(kartavel::platform::fileExists(data / "yedek.ADS"));
+    EXPECT_EQ(run({"list"}).out, "\t\tYedek\t1\t\t\t\t0\n\t\tSon\t3\t\t\t\t0\n")
+        << "the exact name wins over the one that differs in case";
+
+    r = run({"delete", "SON", "--yes"});
+    EXPECT_EQ(r.code, 0);
+    r = run({"delete", "Yok", "--yes"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Yok adında arşiv bulunamadı...\n");
+    r = run({"delete", "Yedek", "--yes"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_FALSE(kartavel::platform::fileExists(data / "ARSIV_Y.DB"));
 }

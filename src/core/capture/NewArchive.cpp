@@ -1,0 +1,97 @@
+#include "NewArchive.h"
+
+#include "ArchiveName.h"
+#include "ArsivAktar.h"
+#include "platform/FileSystem.h"
+#include "store/CatalogueSchemas.h"
+#include "text/Cp1254.h"
+#include "text/TurkishUpperCase.h"
+#include "text/Utf8.h"
+
+namespace kartavel::capture {
+
+namespace cols = store::columns;
+
+bool isFilteredNameCharacter(char c) {
+    return kNameFilteredCharacters.find(c) != std::string_view::npos;
+}
+
+namespace {
+
+bool hasLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// What the register keeps of a group or sub-group text: its first 30 characters.
+std::string registerText(std::string_view s) {
+    return std::string(text::leftCharacters(s, 30));
+}
+
+} // namespace
+
+std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
+                                           const NewArchiveInput& in) {
+    if (in.path.empty())
+        return "Arşive Alınacak Yolu belirleyiniz...";
+    if (!in.date || *in.date <= 0)
+        return "Kayıt Tarihini giriniz...";
+    if (in.name.empty())
+        return "Arşiv Adını Giriniz...";
+    if (!platform::directoryExists(platform::pathFromUtf8(in.path)))
+        return in.path + "\r\n Arşiv yolu bulunamadı...";
+
+    const std::string folded = text::TurkishUpperCase(in.name);
+    const int adi = KayitOrj_T.fieldIndex(cols::ARSIV_ADI);
+    for (const store::Record& r : KayitOrj_T.records()) {
+        const auto* s = std::get_if<std::string>(&r.cells[static_cast<std::size_t>(adi)]);
+        if (text::TurkishUpperCase(s ? *s : std::string()) == folded)
+            return in.name + " adında arşiv daha önceden kaydedilmiş...";
+    }
+
+    for (const std::string* t : {&in.code, &in.name, &in.group, &in.subGroup})
+        if (!text::fitsCp1254(*t) || hasLineBreak(*t))
+            return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + *t;
+    const auto file = contentFilePath(in.name);
+    if (!file)
+        return in.name + " adı dosya adı olarak kullanılamaz...";
+    if (platform::fileExists(*file) || std::filesystem::is_symlink(*file))
+        return in.name + " adında arşiv dosyası veri klasöründe zaten var...";
+    return std::nullopt;
+}
+
+NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiveInput& in,
+                                    Progress& scan, Progress& write) {
+    NewArchiveResult result;
+    const ArsivAktarResult written = ArsivAktar(in.path, in.name, scan, write);
+    result.files = written.files;
+    result.stopped = written.stopped;
+    result.message = written.message;
+    if (!written.written)
+        return result;
+
+    auto& t = catalogue.KayitOrj_T;
+    if (!t.active())
+        t.open();
+    t.append();
+    t.setDate(t.requireField(cols::TARIHI), in.date);
+    t.setString(cols::OZEL_KODU, in.code);
+    t.setString(cols::ARSIV_ADI, in.name);
+    t.setString(cols::GRUBU, registerText(in.group));
+    t.setString(cols::ALTGRUB, registerText(in.subGroup));
+    t.setString(cols::CDDVD, std::to_string(in.mediaKind));
+    t.post();
+    try {
+        catalogue.saveRegister();
+    } catch (...) {
+        // The register on disk does not know the archive: take it back entirely.
+        t.last();
+        t.remove();
+        if (const auto file = contentFilePath(in.name))
+            platform::removeFile(*file);
+        throw;
+    }
+    result.registered = true;
+    return result;
+}
+
+} // namespace kartavel::capture

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Progress.h"
+#include "store/Catalogue.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Registering a new archive: the new-archive window's checks, its scan and content
+// file, and the record it appends to the register. The program's window and the
+// CLI both call these.
+namespace kartavel::capture {
+
+// The new-archive window's fields.
+struct NewArchiveInput {
+    std::string path;                 // "Arşive Alınacak Yol"
+    std::optional<std::int32_t> date; // "Kayıt Tarihi"; a value not above 0 is empty
+    std::string code;                 // "Özel Kodu"
+    std::string name;                 // "Arşiv Adı"
+    std::string group;                // "Grubu"
+    std::string subGroup;             // "Alt Grubu"
+    int mediaKind = 0;                // 0 "Dvd", 1 "Cd", 2 "Klasör"
+};
+
+// The characters the name field discards as they are typed.
+inline constexpr std::string_view kNameFilteredCharacters = "\"*/:<>?\\|";
+bool isFilteredNameCharacter(char c);
+
+// The checks of "Kaydet", in their order; the message of the first that fails, or
+// nothing. After the window's five checks come two that keep the catalogue whole:
+// every text must fit the register's code page, and no file of the data folder may
+// already carry the archive's content-file name (on a file system that ignores
+// letter case, names the Turkish fold keeps apart can still meet there).
+std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
+                                           const NewArchiveInput& input);
+
+struct NewArchiveResult {
+    bool registered = false;
+    bool stopped = false;  // the scan was stopped; nothing was written
+    std::size_t files = 0; // files found by the scan
+    std::string message;   // for the information box
+};
+
+// Scans the folder, writes the content file, appends the archive's record to the
+// register and writes the register. Call it only after the checks have passed.
+// Throws platform::WriteError when a file cannot be written; nothing of the
+// registration stays behind then (no content file, no record).
+NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiveInput& input,
+                                    Progress& scan = noProgress(), Progress& write = noProgress());
+
+} // namespace kartavel::capture

@@ -1,0 +1,117 @@
+#include "capture/NewArchive.h"
+
+#include "TestSupport.h"
+#include "platform/FileSystem.h"
+#include "store/CatalogueSchemas.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace kartavel;
+using capture::NewArchiveInput;
+using test::ScopedDataFolder;
+using test::TempDir;
+using test::writeFile;
+
+namespace {
+
+class NewArchive : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(src.path() / "d");
+        writeFile(src / "d/a.txt", "a");
+        catalogue.open();
+    }
+    NewArchiveInput input(std::string name) {
+        NewArchiveInput in;
+        in.path = src.path().string();
+        in.date = 46366;
+        in.name = std::move(name);
+        return in;
+    }
+    void add(const std::string& name) {
+        auto& t = catalogue.KayitOrj_T;
+        t.append();
+        t.setString("ARSIV_ADI", name);
+        t.post();
+    }
+
+    ScopedDataFolder data;
+    TempDir src;
+    store::Catalogue catalogue;
+};
+
+} // namespace
+
+TEST_F(NewArchive, TheChecksRunInOrder) {
+    add("Işık");
+    struct Case {
+        std::function<void(NewArchiveInput&)> change;
+        std::optional<std::string> message;
+    };
+    const std::string missing = (src.path() / "yok").string();
+    const Case cases[] = {
+        {[](auto&) {}, std::nullopt},
+        {[](auto& i) { i.path.clear(), i.name.clear(); }, "Arşive Alınacak Yolu belirleyiniz..."},
+        {[](auto& i) { i.date.reset(), i.name.clear(); }, "Kayıt Tarihini giriniz..."},
+        {[](auto& i) { i.date = 0; }, "Kayıt Tarihini giriniz..."},
+        {[](auto& i) { i.name.clear(); }, "Arşiv Adını Giriniz..."},
+        {[&](auto& i) { i.path = missing; }, missing + "\r\n Arşiv yolu bulunamadı..."},
+        {[](auto& i) { i.name = "IŞIK"; }, "IŞIK adında arşiv daha önceden kaydedilmiş..."},
+        {[](auto& i) { i.name = "ışık"; }, "ışık adında arşiv daha önceden kaydedilmiş..."},
+        {[](auto& i) { i.name = "ISIK"; }, std::nullopt},
+        {[](auto& i) { i.code = "ā"; }, "Arşiv bilgilerinde kaydedilemeyen karakter var: ā"},
+        {[](auto& i) { i.group = "a\nb"; }, "Arşiv bilgilerinde kaydedilemeyen karakter var: a\nb"},
+        {[](auto& i) { i.name = ".."; }, ".. adı dosya adı olarak kullanılamaz..."},
+    };
+    for (const auto& c : cases) {
+        NewArchiveInput in = input("Yeni");
+        c.change(in);
+        EXPECT_EQ(capture::checkNewArchive(catalogue.KayitOrj_T, in), c.message)
+            << c.message.value_or("passes");
+    }
+}
+
+TEST_F(NewArchive, RegisteringAppendsTheRecordAndWritesBothFiles) {
+    NewArchiveInput in = input("Yedek");
+    in.code = "K";
+    in.group = std::string(31, 'g');
+    in.subGroup = "Alt";
+    in.mediaKind = 1;
+    const auto r = capture::registerNewArchive(catalogue, in);
+    EXPECT_TRUE(r.registered);
+    EXPECT_EQ(r.files, 1u);
+    EXPECT_EQ(r.message, "Kayıt İşlem Tamamlandı...");
+    EXPECT_TRUE(platform::fileExists(data / "Yedek.ADS"));
+    store::Catalogue again;
+    again.open();
+    auto& t = again.KayitOrj_T;
+    ASSERT_EQ(t.recordCount(), 1);
+    EXPECT_EQ(t.asString("ARSIV_ADI"), "Yedek");
+    EXPECT_EQ(t.asString("GRUBU"), std::string(30, 'g'));
+    EXPECT_EQ(t.asString("ALTGRUB"), "Alt");
+    EXPECT_EQ(t.asString("CDDVD"), "1");
+    EXPECT_EQ(t.asString("KODU"), "1");
+    EXPECT_EQ(t.asDate(0), 46366);
+}
+
+TEST_F(NewArchive, AnEmptyFolderStillRegistersWithAnEmptyContentFile) {
+    TempDir empty;
+    NewArchiveInput in = input("Bos");
+    in.path = empty.path().string();
+    EXPECT_TRUE(capture::registerNewArchive(catalogue, in).registered);
+    EXPECT_EQ(test::readFile(data / "Bos.ADS"), "");
+}
+
+TEST_F(NewArchive, AFailedRegisterWriteLeavesNothingBehind) {
+    add("Eski");
+    catalogue.saveRegister();
+    // The register's folder entry is taken by a folder, so it cannot be replaced.
+    std::filesystem::remove(data / "ARSIV_Y.DB");
+    std::filesystem::create_directory(data / "ARSIV_Y.DB");
+    EXPECT_THROW(capture::registerNewArchive(catalogue, input("Yedek")), platform::WriteError);
+    EXPECT_FALSE(platform::fileExists(data / "Yedek.ADS"));
+    EXPECT_EQ(catalogue.KayitOrj_T.recordCount(), 1);
+    EXPECT_FALSE(catalogue.KayitOrj_T.locate("ARSIV_ADI", "Yedek", false));
+}
