@@ -60,6 +60,11 @@ TEST(ContentFileWriter, WritesEachFolderOnceOnTheWayDown) {
         {{"D:\\\\a\\\\b.txt", "D:\\a\\c.txt"}, crlfLines({"D:", "\ta", "\t\tb.txt", "\t\tc.txt"})},
         // Names lose blanks at both ends; a line end inside a name becomes a space.
         {{"/ x /  y.txt ", "/m/a\nb"}, crlfLines({"/", "\tx", "\t\ty.txt", "\tm", "\t\ta b"})},
+        // A folder given with its separator, then files in it.
+        {{"D:\\a\\b\\", "D:\\a\\b\\c.txt", "D:\\a\\b\\d.txt"},
+         crlfLines({"D:", "\ta", "\t\tb", "\t\t\tc.txt", "\t\t\td.txt"})},
+        {{"\\\\srv\\a", "\\\\srv\\b", "\\\\srv\\b\\x", "\\\\srv\\b\\y"},
+         crlfLines({"\\\\srv\\a", "\\\\srv\\b", "\tx", "\ty"})},
         // An equal path still writes its file.
         {{"D:\\a.txt", "D:\\a.txt"}, crlfLines({"D:", "\ta.txt", "\ta.txt"})},
     };

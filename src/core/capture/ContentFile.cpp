@@ -29,56 +29,112 @@ std::string_view trimmed(std::string_view name) {
     return name;
 }
 
-void appendLine(std::string& out, std::size_t depth, std::string_view name) {
-    out.append(depth, '\t');
-    const std::size_t start = out.size();
-    out.append(trimmed(name));
-    // A line end inside a name would split the line and break the outline.
-    std::replace_if(
-        out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
-        [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    out.append("\r\n");
-}
+// Makes the lines in one of the two file forms.
+class LineWriter {
+public:
+    explicit LineWriter(bool codePage) : codePage_(codePage) {}
 
-// Code page 1254 when every name fits (ASCII text is the same in both forms),
-// else UTF-8 behind a byte-order mark.
-std::string fileForm(std::string utf8) {
-    if (isAscii(utf8))
-        return utf8;
-    if (auto bytes = text::encodeCp1254(utf8))
-        return std::move(*bytes);
-    return std::string(kBom) + utf8;
+    // False when the name does not fit the code page.
+    bool append(std::size_t depth, std::string_view name) {
+        name = trimmed(name);
+        out.append(depth, '\t');
+        const bool plain = std::all_of(name.begin(), name.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x80 && c != '\r' && c != '\n';
+        });
+        if (plain)
+            out.append(name);
+        else if (!appendUnusual(name))
+            return false;
+        out.append("\r\n");
+        return true;
+    }
+
+    std::string out;
+
+private:
+    bool appendUnusual(std::string_view name) {
+        const std::size_t start = out.size();
+        out.append(name);
+        // A line end inside a name would split the line and break the outline.
+        std::replace_if(
+            out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
+            [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        if (!codePage_)
+            return true;
+        // Encoded in place: a character's code page byte is never longer than its UTF-8.
+        std::size_t to = start;
+        for (std::size_t from = start; from < out.size();) {
+            const char32_t cp = text::nextCodePoint(out, from);
+            const auto byte =
+                cp == text::kInvalidCodePoint ? std::nullopt : text::unicodeToCp1254(cp);
+            if (!byte)
+                return false;
+            out[to++] = static_cast<char>(*byte);
+        }
+        out.resize(to);
+        return true;
+    }
+
+    bool codePage_;
+};
+
+// The lines of the paths, in code page 1254 or (when `codePage` is false) UTF-8.
+// False when a name does not fit the code page.
+bool writeLines(const std::vector<std::string>& paths, LineWriter& lines, Progress& progress) {
+    std::size_t total = 0;
+    for (const auto& p : paths)
+        total += p.size();
+    lines.out.reserve(total);
+
+    platform::PathParts parts;
+    std::vector<std::string_view> names, previous; // the root counts as the first name
+    std::string_view previousFolder;               // the previous path up to its last separator
+    progress.begin(paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const std::string_view path = paths[i];
+        const std::size_t cut = platform::lastSeparator(path);
+        const std::string_view folder = cut == std::string_view::npos || cut + 1 == path.size()
+                                            ? std::string_view{}
+                                            : path.substr(0, cut + 1);
+        if (!folder.empty() && folder == previousFolder && previous.size() >= 2) {
+            // Most paths are a file of the folder before: only its name is new.
+            previous.back() = path.substr(cut + 1);
+            if (!lines.append(previous.size() - 1, previous.back()))
+                return false;
+        } else {
+            platform::splitPath(path, parts);
+            names.clear();
+            if (!parts.root.empty())
+                names.push_back(parts.root);
+            names.insert(names.end(), parts.components.begin(), parts.components.end());
+            if (!names.empty()) {
+                // The file's own name is always written, even after an equal path.
+                const auto common =
+                    std::mismatch(names.begin(), names.end() - 1, previous.begin(), previous.end());
+                for (auto n = common.first; n != names.end(); ++n) {
+                    if (!lines.append(static_cast<std::size_t>(n - names.begin()), *n))
+                        return false;
+                }
+                std::swap(names, previous);
+            }
+        }
+        previousFolder = folder;
+        progress.step(i + 1);
+    }
+    return true;
 }
 
 } // namespace
 
 std::string contentFileText(const std::vector<std::string>& sortedPaths, Progress& progress) {
-    std::size_t total = 0;
-    for (const auto& p : sortedPaths)
-        total += p.size();
-    std::string out;
-    out.reserve(total);
-
-    platform::PathParts parts;
-    std::vector<std::string_view> names, previous; // the root counts as the first name
-    progress.begin(sortedPaths.size());
-    for (std::size_t i = 0; i < sortedPaths.size(); ++i) {
-        platform::splitPath(sortedPaths[i], parts);
-        names.clear();
-        if (!parts.root.empty())
-            names.push_back(parts.root);
-        names.insert(names.end(), parts.components.begin(), parts.components.end());
-        if (!names.empty()) {
-            // The file's own name is always written, even after an equal path.
-            const auto common =
-                std::mismatch(names.begin(), names.end() - 1, previous.begin(), previous.end());
-            for (auto n = common.first; n != names.end(); ++n)
-                appendLine(out, static_cast<std::size_t>(n - names.begin()), *n);
-            std::swap(names, previous);
-        }
-        progress.step(i + 1);
-    }
-    return fileForm(std::move(out));
+    LineWriter codePage(true);
+    if (writeLines(sortedPaths, codePage, progress))
+        return std::move(codePage.out);
+    // A name the code page cannot hold: the whole file becomes UTF-8.
+    LineWriter utf8(false);
+    utf8.out = kBom;
+    writeLines(sortedPaths, utf8, noProgress());
+    return std::move(utf8.out);
 }
 
 void writeContentFile(const std::filesystem::path& file,

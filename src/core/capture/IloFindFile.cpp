@@ -103,15 +103,20 @@ public:
         if (stopped)
             return;
         arrange(items);
-        for (const auto& item : items) {
+        for (auto& item : items) {
             std::string path;
             if (!namesOnly_ || item.folder) {
+                path.reserve(folder.size() + 1 + item.name.size());
                 path = folder;
                 platform::appendName(path, item.name, platform::kNativeSeparator);
             }
-            if (!item.folder || !filesMode_)
+            if (!item.folder) {
+                out_.push_back(namesOnly_ ? std::move(item.name) : std::move(path));
+                continue;
+            }
+            if (!filesMode_)
                 out_.push_back(namesOnly_ ? item.name : path);
-            if (item.folder && f_.SubFiles)
+            if (f_.SubFiles)
                 walk(path);
             if (stopped)
                 return;

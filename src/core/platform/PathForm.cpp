@@ -1,5 +1,7 @@
 #include "PathForm.h"
 
+#include <cstring>
+
 namespace kartavel::platform {
 
 namespace {
@@ -93,15 +95,24 @@ void appendName(std::string& path, std::string_view name, char separator) {
     path.append(name);
 }
 
-std::string_view folderPart(std::string_view path) {
-    std::size_t cut;
-    if (rootForm(path) == RootForm::Posix) {
-        cut = path.rfind('/');
-    } else {
-        cut = path.find_last_of("\\/");
-        if (cut == std::string_view::npos && startsWithDrive(path))
-            cut = 1; // "D:" keeps its colon
+std::size_t lastSeparator(std::string_view path) {
+    const RootForm form = rootForm(path);
+    if (form == RootForm::Drive || form == RootForm::Unc) {
+        for (std::size_t i = path.size(); i-- > 0;) {
+            if (isWindowsSeparator(path[i]))
+                return i;
+        }
+        return std::string_view::npos;
     }
+    const void* slash = ::memrchr(path.data(), '/', path.size());
+    return slash ? static_cast<std::size_t>(static_cast<const char*>(slash) - path.data())
+                 : std::string_view::npos;
+}
+
+std::string_view folderPart(std::string_view path) {
+    std::size_t cut = lastSeparator(path);
+    if (cut == std::string_view::npos && startsWithDrive(path))
+        cut = 1; // "D:" keeps its colon
     return cut == std::string_view::npos ? std::string_view{} : path.substr(0, cut + 1);
 }
 

@@ -43,6 +43,10 @@ char separatorOf(RootForm form);
 // `path` already ends in.
 void appendName(std::string& path, std::string_view name, char separator);
 
+// The position of the path's last separator (as splitPath sees separators), or
+// npos when it has none.
+std::size_t lastSeparator(std::string_view path);
+
 // The folder part of a full path: up to and including the last separator, or up
 // to the colon of a bare drive; empty when there is neither.
 std::string_view folderPart(std::string_view path);
