@@ -30,6 +30,15 @@
 namespace kartavel::gui {
 
 TAnaF* AnaF = nullptr;
+QDialog* K_ArsivDuzenleF = nullptr;
+
+bool takeDataFolderLock(platform::DataFolderLock& lock) {
+    if (lock.tryLock(platform::DataFolder()))
+        return true;
+    ShowInfo(QStringLiteral("Kartavel bu veri klasörüyle zaten çalışıyor. Açık olan pencereyi "
+                            "kullanınız..."));
+    return false;
+}
 
 namespace {
 
@@ -135,6 +144,10 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent) {
     for (const char* name : {"BuyukSimge1", "KucukSimge1", "Liste1", "Ayrntlar1"})
         storage_->addCheckedItem(menuItem(QString::fromLatin1(name)));
     loginDue = true;
+    catalogue.KayitOrj_T.afterPost = [this](store::RecordTable&) {
+        if (K_ArsivDuzenleF)
+            guarded([&] { browse::afterEditPost(catalogue); });
+    };
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormStorage.h"
+#include "platform/DataFolderLock.h"
 #include "browse/MainList.h"
 #include "store/Catalogue.h"
 
@@ -9,6 +10,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QActionGroup;
 class QLabel;
 class QMenu;
@@ -111,5 +113,13 @@ private:
 
 // The main window, for the windows that use it; set while it exists.
 extern TAnaF* AnaF;
+
+// The archive edit window's instance reference: set by ShowModalForm exactly while
+// the window is open. The register's after-post hook saves only then.
+extern QDialog* K_ArsivDuzenleF;
+
+// Takes the data folder's lock for this program, or says why it cannot run: another
+// program already works on the folder.
+bool takeDataFolderLock(platform::DataFolderLock& lock);
 
 } // namespace kartavel::gui

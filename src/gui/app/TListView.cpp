@@ -25,7 +25,7 @@ TListView::TListView(QWidget* parent)
     icons_->setResizeMode(QListView::Adjust);
     icons_->setMovement(QListView::Static);
     icons_->setWrapping(true);
-    icons_->setUniformItemSizes(true);
+    icons_->setLayoutMode(QListView::Batched);
 
     report_->setShowGrid(true);
     report_->setWordWrap(false);

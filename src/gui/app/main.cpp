@@ -1,8 +1,6 @@
-#include "app/Prompter.h"
 #include "app/TAnaF.h"
 #include "app/TK_YardimF.h"
 #include "app/TSplashF.h"
-#include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
 #include "resources/ResourceInit.h"
 #include "store/ProgramIdentity.h"
@@ -21,11 +19,8 @@ int main(int argc, char** argv) {
     // One program per data folder: a second copy would overwrite what the first
     // one adds to the register.
     platform::DataFolderLock lock;
-    if (!lock.tryLock(platform::DataFolder())) {
-        gui::ShowInfo(QStringLiteral("Kartavel bu veri klasörüyle zaten çalışıyor. "
-                                     "Açık olan pencereyi kullanınız..."));
+    if (!gui::takeDataFolderLock(lock))
         return 1;
-    }
 
     auto* splash = new gui::TSplashF(QString::fromUtf8(identity::kProduct.data()),
                                      QString::fromUtf8(identity::kVersion.data()));

@@ -4,6 +4,7 @@
 #include "app/MainListModel.h"
 #include "app/TListView.h"
 #include "platform/DataFolder.h"
+#include "platform/DataFolderLock.h"
 #include "platform/FileSystem.h"
 #include "widgets/TIloWinButton.h"
 
@@ -310,6 +311,44 @@ private Q_SLOTS:
         QVERIFY(window->close());
         prompter->take();
         window->loggedIn = false;
+    }
+
+    void postsSaveAndRenameOnlyWhileTheEditWindowIsOpen() {
+        std::filesystem::create_directories(data);
+        test::writeFile(data / "ARSIV_Y.DB", registerFile({{"Yedek", "", "", "0", ""}}));
+        test::writeFile(data / "Yedek.ADS", "D:\r\n");
+        start();
+        auto& t = window->catalogue.KayitOrj_T;
+        const std::string before = test::readFile(data / "ARSIV_Y.DB");
+        t.first();
+        t.edit();
+        t.setString("OZEL_KODU", "K");
+        t.post();
+        QCOMPARE(test::readFile(data / "ARSIV_Y.DB"), before); // no edit window: no save
+
+        QDialog editWindow;
+        gui::K_ArsivDuzenleF = &editWindow;
+        t.edit();
+        t.setString("ARSIV_ADI", "Yedek 2");
+        t.post();
+        gui::K_ArsivDuzenleF = nullptr;
+        QVERIFY(!platform::fileExists(data / "Yedek.ADS"));
+        QVERIFY(platform::fileExists(data / "Yedek 2.ADS"));
+        const std::string after = test::readFile(data / "ARSIV_Y.DB");
+        QVERIFY(after.find("ARSIV_ADI=Yedek 2") != std::string::npos);
+        QVERIFY(after.find("OZEL_KODU=K") != std::string::npos);
+        QCOMPARE(QString::fromStdString(t.asString("ARSIV_ADI")), QStringLiteral("Yedek 2"));
+    }
+
+    void aSecondProgramOnTheFolderIsRefused() {
+        platform::DataFolderLock first, second;
+        QVERIFY(gui::takeDataFolderLock(first));
+        QVERIFY(!gui::takeDataFolderLock(second));
+        QCOMPARE(prompter->take(),
+                 L({"Bilgi: Kartavel bu veri klasörüyle zaten çalışıyor. Açık olan pencereyi "
+                    "kullanınız..."}));
+        first.unlock();
+        QVERIFY(gui::takeDataFolderLock(second));
     }
 
     void closingWithoutLoginAsksNothing() {
