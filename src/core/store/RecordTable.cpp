@@ -396,6 +396,12 @@ void RecordTable::setFloat(int field, double v) {
 void RecordTable::setValue(int field, Value v) {
     const FieldDef& f = schema_.fields.at(field);
     if (auto* s = std::get_if<std::string>(&v)) {
+        if (f.type == FieldType::String &&
+            s->size() <= static_cast<std::size_t>(std::max(f.size, 0))) {
+            // Short enough in bytes, so short enough in characters: kept as it is.
+            buffer().cells.at(field) = s->empty() ? Value{} : std::move(v);
+            return;
+        }
         setString(field, *s);
         return;
     }

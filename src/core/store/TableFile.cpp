@@ -42,16 +42,20 @@ std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path
     SavePosition restore(table);
     const auto& fields = table.fields();
     std::string out;
+    std::string number;
     int recNo = 0;
     for (table.first(); !table.eof(); table.next()) {
         out.append("[RecNo").append(std::to_string(++recNo)).append("]\r\n");
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out.append(fields[i].name).push_back('=');
-            const std::string text = FieldValueText(table, static_cast<int>(i));
-            const auto bytes = text::encodeCp1254(text);
-            if (!bytes || hasLineBreak(*bytes))
-                throw platform::WriteError(path);
-            out.append(*bytes).append("\r\n");
+            const Value& v = table.value(static_cast<int>(i));
+            if (const auto* text = std::get_if<std::string>(&v)) {
+                if (hasLineBreak(*text) || !text::appendCp1254(out, *text))
+                    throw platform::WriteError(path);
+            } else {
+                out.append(valueText(fields[i].type, v)); // digits, signs and points only
+            }
+            out.append("\r\n");
         }
     }
     return out;
@@ -79,6 +83,13 @@ void loadTableFromBytes(RecordTable& table, std::string_view bytes) {
         bytes.remove_prefix(3);
 
     const auto& fields = table.fields();
+    // Files list the columns in the table's order, so the next column is tried first.
+    std::size_t expected = 0;
+    auto columnOf = [&](std::string_view name) {
+        if (expected < fields.size() && platform::iniNamesEqual(fields[expected].name, name))
+            return static_cast<int>(expected);
+        return table.fieldIndex(name);
+    };
     bool inRecord = false;
     auto finishRecord = [&] {
         if (!inRecord)
@@ -97,12 +108,14 @@ void loadTableFromBytes(RecordTable& table, std::string_view bytes) {
                 finishRecord();
                 table.append();
                 inRecord = true;
+                expected = 0;
             },
             [&](std::string_view name, std::string_view value) {
-                if (value.empty())
-                    return;
-                const int f = table.fieldIndex(name);
+                const int f = columnOf(name);
                 if (f < 0)
+                    return;
+                expected = static_cast<std::size_t>(f) + 1;
+                if (value.empty())
                     return;
                 const FieldDef& def = fields[static_cast<std::size_t>(f)];
                 std::optional<Value> v;

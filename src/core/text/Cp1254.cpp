@@ -102,9 +102,8 @@ std::string decodeCp1254(std::string_view bytes) {
     return out;
 }
 
-std::optional<std::string> encodeCp1254(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+bool appendCp1254(std::string& out, std::string_view utf8) {
+    const std::size_t start = out.size();
     for (std::size_t pos = 0; pos < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[pos]);
         if (lead < 0x80) {
@@ -114,10 +113,20 @@ std::optional<std::string> encodeCp1254(std::string_view utf8) {
         }
         const char32_t cp = nextCodePoint(utf8, pos);
         const auto byte = cp == kInvalidCodePoint ? std::nullopt : unicodeToCp1254(cp);
-        if (!byte)
-            return std::nullopt;
+        if (!byte) {
+            out.resize(start);
+            return false;
+        }
         out.push_back(static_cast<char>(*byte));
     }
+    return true;
+}
+
+std::optional<std::string> encodeCp1254(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    if (!appendCp1254(out, utf8))
+        return std::nullopt;
     return out;
 }
 

@@ -23,6 +23,10 @@ std::string decodeCp1254(std::string_view bytes);
 // well-formed UTF-8). Nothing is ever replaced silently.
 std::optional<std::string> encodeCp1254(std::string_view utf8);
 
+// Appends the bytes of the UTF-8 text to `out`. False, with `out` cut back to its
+// old length, when a character does not fit.
+bool appendCp1254(std::string& out, std::string_view utf8);
+
 // True when every character of the UTF-8 text has a byte in the code page.
 bool fitsCp1254(std::string_view utf8);
 
