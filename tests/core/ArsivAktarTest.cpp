@@ -13,12 +13,14 @@ using kartavel::test::makeTree;
 TEST(ArsivAktar, ScansWritesAndReadsBackTheFolder) {
     kartavel::test::ScopedDataFolder data;
     kartavel::test::TempDir media;
+    // Names outside the code page, and one that is not UTF-8 at all, survive too.
     makeTree(media.path(), {"Ödevler/ödev 1.doc", "Ödevler/şema.png", "müzik/a.mp3", "boş/",
-                            ".config/x", "kök.txt"});
+                            ".config/x", "kök.txt", "日本/\xFF\xFE.bin"});
     const auto result = ArsivAktar(media.path().string(), "Yedek Disk", noProgress(), noProgress());
     EXPECT_TRUE(result.written);
     EXPECT_EQ(result.message, "Kayıt İşlem Tamamlandı...");
-    EXPECT_EQ(result.files, 4u);
+    EXPECT_EQ(result.files, 5u);
+    EXPECT_TRUE(kartavel::test::readFile(data / "Yedek Disk.ADS").starts_with("\xEF\xBB\xBF/\r\n"));
 
     const auto load = loadContentFile(data / "Yedek Disk.ADS");
     ASSERT_TRUE(load.ok()) << load.error;
