@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
+#include "store/FieldValue.h"
 
 #include <QAction>
 
@@ -20,9 +21,10 @@ std::string keyOf(const QAction* a) {
     return a->objectName().toStdString() + "_Checked";
 }
 
+// "True" in any letter case, or a number other than 0, as boolean values read.
 bool isTrue(std::string_view v) {
-    return platform::iniNamesEqual(v, "True") ||
-           (!v.empty() && v != "0" && v.find_first_not_of("-0123456789") == std::string_view::npos);
+    const auto b = store::parseValueText({"x", store::FieldType::Boolean, 0}, v);
+    return b && std::holds_alternative<bool>(*b) && std::get<bool>(*b);
 }
 
 } // namespace
