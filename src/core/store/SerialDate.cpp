@@ -52,7 +52,11 @@ CivilDate civilFromSerial(std::int32_t serialDay) {
 std::int32_t todaySerial() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return serialFromCivil({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
 }
 
