@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Cli.h"
+#include "capture/ContentFile.h"
 
 // The commands. Each returns its exit code.
 namespace kartavel::cli {
@@ -17,5 +18,9 @@ int runBrowse(Cli& cli, const Arguments& args);
 // case, as a click in the main window does. False, with the refusal written, when
 // there is none.
 bool selectArchive(Cli& cli, const std::string& name);
+
+// Selects the archive as above and loads its content file. Returns kDone, or the exit
+// code once the refusal has been written (no such archive, no content file).
+int loadArchive(Cli& cli, const std::string& name, capture::TreeLoad& load);
 
 } // namespace kartavel::cli

@@ -2,9 +2,7 @@
 #include "TerminalProgress.h"
 
 #include "browse/Navigation.h"
-#include "capture/ArchiveName.h"
 #include "capture/ContentSearch.h"
-#include "platform/FileSystem.h"
 #include "store/CatalogueSchemas.h"
 
 #include <ostream>
@@ -35,13 +33,10 @@ int runSearch(Cli& cli, const Arguments& args) {
     TerminalProgress nodes(con.err, false, {});
     capture::SearchResult result;
     if (const std::string* name = args.option("--archive")) {
-        if (!selectArchive(cli, *name))
-            return kRefused;
+        capture::TreeLoad load;
+        if (const int rc = loadArchive(cli, *name, load))
+            return rc;
         const std::string archive = cli.catalogue().KayitOrj_T.asString(store::columns::ARSIV_ADI);
-        const auto file = capture::contentFilePath(archive);
-        if (!file || !platform::fileExists(*file))
-            return cli.fail(kRefused, "Arşiv Dosyası bulunamıyor. Silinmiş olabilir");
-        const auto load = capture::loadContentFile(*file);
         result = capture::searchActiveArchive(load.tree, text, whole, caseSensitive, archives,
                                               print(archive));
     } else {

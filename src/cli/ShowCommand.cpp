@@ -1,8 +1,6 @@
 #include "Commands.h"
 
 #include "capture/ArchiveName.h"
-#include "capture/ContentFile.h"
-#include "platform/FileSystem.h"
 #include "store/CatalogueSchemas.h"
 
 #include <ostream>
@@ -18,16 +16,23 @@ bool selectArchive(Cli& cli, const std::string& name) {
     return false;
 }
 
+int loadArchive(Cli& cli, const std::string& name, capture::TreeLoad& load) {
+    if (!selectArchive(cli, name))
+        return kRefused;
+    const auto file = capture::existingContentFile(
+        cli.catalogue().KayitOrj_T.asString(store::columns::ARSIV_ADI));
+    if (!file)
+        return cli.fail(kRefused, capture::kContentFileMissing);
+    load = capture::loadContentFile(*file);
+    return kDone;
+}
+
 int runShow(Cli& cli, const Arguments& args) {
     if (const int rc = cli.openCatalogue(false))
         return rc;
-    if (!selectArchive(cli, args.positionals.at(0)))
-        return kRefused;
-    const auto file =
-        capture::contentFilePath(cli.catalogue().KayitOrj_T.asString(store::columns::ARSIV_ADI));
-    if (!file || !platform::fileExists(*file))
-        return cli.fail(kRefused, "Arşiv Dosyası bulunamıyor. Silinmiş olabilir");
-    const capture::TreeLoad load = capture::loadContentFile(*file);
+    capture::TreeLoad load;
+    if (const int rc = loadArchive(cli, args.positionals.at(0), load))
+        return rc;
     const auto& tree = load.tree;
     auto& out = cli.console().out;
     const bool outline = args.has("--outline");

@@ -67,18 +67,7 @@ TEST_F(Cli, ListOfAnEmptyFolderPrintsNothingAndWritesNoTable) {
 }
 
 TEST_F(Cli, ALegacyRegisterIsConvertedOnFirstUse) {
-    std::string rec(74, '\0');
-    rec[0] = 1;
-    const std::int32_t day = 46366 + 693594;
-    for (int i = 0; i < 4; ++i)
-        rec[1 + i] = static_cast<char>((day >> (8 * i)) & 0xFF);
-    rec[5] = 1;
-    rec.replace(6, 3, "K-1");
-    rec[27] = 1;
-    rec.replace(28, 4, "Eski");
-    rec[69] = 1;
-    rec[70] = 9;
-    writeFile(data / "ARSIV.DB", rec);
+    writeFile(data / "ARSIV.DB", kartavel::test::legacyRecordBytes({46366, "K-1", "Eski", 9}));
     const auto r = run({"list"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "2026-12-10\tK-1\tEski\t9\t\t\t\t0\n");
@@ -281,7 +270,8 @@ TEST_F(Cli, SearchGoesThroughTheArchivesOfAPlace) {
     writeRegister({"[RecNo1]", "ARSIV_ADI=A1", "GRUBU=Muzik", "ALTGRUB=Pop", "[RecNo2]",
                    "ARSIV_ADI=A2", "GRUBU=Muzik", "[RecNo3]", "ARSIV_ADI=A3", "[RecNo4]",
                    "ARSIV_ADI=Kayip", "GRUBU=Muzik", "ALTGRUB=Pop"});
-    writeFile(data / "A1.ADS", "D:\r\n\t\xFE" "ark\xFD.mp3\r\n\tREADME.TXT\r\n");
+    writeFile(data / "A1.ADS", "D:\r\n\t\xFE"
+                               "ark\xFD.mp3\r\n\tREADME.TXT\r\n");
     writeFile(data / "A2.ADS", "E:\r\n\tbelge\r\n\t\treadme.txt\r\n");
     writeFile(data / "A3.ADS", "F:\r\n\t\xDDNDEX.HTM\r\n\tINDEX.HTM\r\n");
     struct Case {

@@ -20,20 +20,7 @@ namespace {
 
 std::string legacyRecord(std::optional<std::int32_t> day, const char* code, const char* name,
                          std::optional<std::int32_t> kodu) {
-    std::string b(74, '\0');
-    auto put = [&](std::size_t at, std::int32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b[at + i] = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
-    };
-    b[0] = day ? 1 : 0;
-    put(1, day.value_or(0) + 693594);
-    b[5] = 1;
-    b.replace(6, std::strlen(code), code);
-    b[27] = 1;
-    b.replace(28, std::strlen(name), name);
-    b[69] = kodu ? 1 : 0;
-    put(70, kodu.value_or(0));
-    return b;
+    return kartavel::test::legacyRecordBytes({day, code, name, kodu});
 }
 
 std::vector<std::string> rows(RecordTable& t) {

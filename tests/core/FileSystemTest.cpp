@@ -4,38 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace kartavel::platform;
+using kartavel::test::FileSizeLimit;
 using kartavel::test::readFile;
 using kartavel::test::TempDir;
 using kartavel::test::writeFile;
-
-namespace {
-
-// Simulates a full disk: files written by this process cannot grow past `bytes`.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit l = saved_;
-        l.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &l);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
-} // namespace
 
 TEST(AtomicReplace, WritesNewAndReplacesOldFiles) {
     TempDir dir;

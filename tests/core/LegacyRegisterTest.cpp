@@ -7,40 +7,11 @@
 #include <gtest/gtest.h>
 
 using namespace kartavel::store;
+using kartavel::test::putLE32;
 using kartavel::test::TempDir;
 using kartavel::test::writeFile;
 
 namespace {
-
-struct LegacyRecord {
-    std::optional<std::int32_t> serialDay;
-    std::optional<std::string> code; // bytes
-    std::optional<std::string> name; // bytes
-    std::optional<std::int32_t> kodu;
-    bool presentButEmptyName = false;
-};
-
-void putLE32(std::string& out, std::size_t at, std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    for (int i = 0; i < 4; ++i)
-        out[at + i] = static_cast<char>((u >> (8 * i)) & 0xFF);
-}
-
-// One 74-byte record. A missing text still has bytes after its presence byte 0.
-std::string legacyBytes(const LegacyRecord& r) {
-    std::string b(74, '\0');
-    b[0] = r.serialDay ? 1 : 0;
-    putLE32(b, 1, r.serialDay.value_or(0) + 693594);
-    b[5] = r.code ? 1 : 0;
-    const std::string code = r.code.value_or("GIZLI");
-    b.replace(6, code.size(), code);
-    b[27] = r.name ? 1 : 0;
-    const std::string name = r.name.value_or("GIZLI");
-    b.replace(28, name.size(), name);
-    b[69] = r.kodu ? 1 : 0;
-    putLE32(b, 70, r.kodu.value_or(99));
-    return b;
-}
 
 std::vector<std::string> dump(RecordTable& t) {
     std::vector<std::string> rows;
@@ -54,8 +25,9 @@ std::vector<std::string> dump(RecordTable& t) {
 
 TEST(LegacyRegister, ReadsFixedRecordsWithPresenceBytes) {
     TempDir dir;
-    std::string file = legacyBytes({38353, "A-12", "Yedek 2005", 5});
-    file += legacyBytes({std::nullopt, std::nullopt, std::string("Ar\xFEiv"), std::nullopt});
+    std::string file = kartavel::test::legacyRecordBytes({38353, "A-12", "Yedek 2005", 5});
+    file += kartavel::test::legacyRecordBytes(
+        {std::nullopt, std::nullopt, std::string("Ar\xFEiv"), std::nullopt});
     ASSERT_EQ(file.size(), 148u);
     writeFile(dir / "ARSIV.DB", file);
     RecordTable t(schemas::KayitOrj_T_());
@@ -67,9 +39,11 @@ TEST(LegacyRegister, ReadsFixedRecordsWithPresenceBytes) {
 
 TEST(LegacyRegister, TextsEndAtTheirFirstZeroByteAndFillTheirSlots) {
     TempDir dir;
-    std::string rec = legacyBytes({1, std::string(20, 'K'), std::string(40, 'N'), 1});
+    std::string rec =
+        kartavel::test::legacyRecordBytes({1, std::string(20, 'K'), std::string(40, 'N'), 1});
     rec[6 + 3] = '\0'; // "KKK\0KKK..." reads as "KKK"
-    writeFile(dir / "ARSIV.DB", rec + legacyBytes({2, std::string(""), std::string("n"), 2}));
+    writeFile(dir / "ARSIV.DB",
+              rec + kartavel::test::legacyRecordBytes({2, std::string(""), std::string("n"), 2}));
     RecordTable t(schemas::KayitOrj_T_());
     LoadLegacyRegister(t, dir / "ARSIV.DB");
     t.first();
@@ -81,7 +55,8 @@ TEST(LegacyRegister, TextsEndAtTheirFirstZeroByteAndFillTheirSlots) {
 
 TEST(LegacyRegister, TrailingBytesThatMakeNoRecordAreIgnored) {
     TempDir dir;
-    writeFile(dir / "ARSIV.DB", legacyBytes({1, "a", "b", 1}) + std::string(73, '\x01'));
+    writeFile(dir / "ARSIV.DB",
+              kartavel::test::legacyRecordBytes({1, "a", "b", 1}) + std::string(73, '\x01'));
     RecordTable t(schemas::KayitOrj_T_());
     LoadLegacyRegister(t, dir / "ARSIV.DB");
     EXPECT_EQ(t.recordCount(), 1);
@@ -89,11 +64,11 @@ TEST(LegacyRegister, TrailingBytesThatMakeNoRecordAreIgnored) {
 
 TEST(LegacyRegister, DayNumbersCountFromYearOne) {
     TempDir dir;
-    std::string rec = legacyBytes({0, "a", "b", 1});
+    std::string rec = kartavel::test::legacyRecordBytes({0, "a", "b", 1});
     putLE32(rec, 1, 693594); // 30 December 1899
-    std::string rec2 = legacyBytes({0, "a", "c", 2});
+    std::string rec2 = kartavel::test::legacyRecordBytes({0, "a", "c", 2});
     putLE32(rec2, 1, 1); // 1 January 0001
-    std::string rec3 = legacyBytes({0, "a", "d", 3});
+    std::string rec3 = kartavel::test::legacyRecordBytes({0, "a", "d", 3});
     putLE32(rec3, 1, -5); // before year one: no date
     writeFile(dir / "ARSIV.DB", rec + rec2 + rec3);
     RecordTable t(schemas::KayitOrj_T_());

@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace kartavel::store;
 using kartavel::platform::WriteError;
 using kartavel::test::crlfLines;
@@ -217,15 +214,10 @@ TEST(TableFile, AFailedWriteLeavesTheRegisterWhole) {
     for (int i = 0; i < 2000; ++i)
         addArchive(t, i, "kod", "arsiv " + std::to_string(i), i, "1", "G", "S");
 
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_THROW(RxMemorySaveToFile(t, path), WriteError);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
+    {
+        kartavel::test::FileSizeLimit fullDisk(4096);
+        EXPECT_THROW(RxMemorySaveToFile(t, path), WriteError);
+    }
 
     EXPECT_EQ(readFile(path), old);
 }

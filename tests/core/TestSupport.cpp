@@ -2,10 +2,12 @@
 
 #include "platform/DataFolder.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 
 namespace kartavel::test {
 
@@ -42,6 +44,44 @@ std::string readFile(const std::filesystem::path& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    savedCurrent_ = l.rlim_cur;
+    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    l.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &l);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    l.rlim_cur = savedCurrent_;
+    setrlimit(RLIMIT_FSIZE, &l);
+    std::signal(SIGXFSZ, savedHandler_);
+}
+
+void putLE32(std::string& out, std::size_t at, std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    for (int i = 0; i < 4; ++i)
+        out[at + i] = static_cast<char>((u >> (8 * i)) & 0xFF);
+}
+
+std::string legacyRecordBytes(const LegacyRecord& r) {
+    std::string b(74, '\0');
+    b[0] = r.serialDay ? 1 : 0;
+    putLE32(b, 1, r.serialDay.value_or(0) + 693594); // days from 1 January of year 1
+    b[5] = r.code ? 1 : 0;
+    const std::string code = r.code.value_or("GIZLI");
+    b.replace(6, code.size(), code);
+    b[27] = r.name ? 1 : 0;
+    const std::string name = r.name.value_or("GIZLI");
+    b.replace(28, name.size(), name);
+    b[69] = r.kodu ? 1 : 0;
+    putLE32(b, 70, r.kodu.value_or(99));
+    return b;
 }
 
 std::string crlfLines(std::initializer_list<std::string_view> lines) {

@@ -8,6 +8,10 @@ namespace kartavel::capture {
 
 inline constexpr std::string_view kContentFileExtension = ".ADS";
 
+// The characters an archive name never holds: file systems refuse them, and the
+// new-archive window's name field drops them as they are typed.
+inline constexpr std::string_view kForbiddenNameCharacters = "\"*/:<>?\\|";
+
 // True when `name` is a plain file name: not empty, not "." or "..", and free of
 // separators, of the characters Windows file systems refuse (" * / : < > ? \ |)
 // and of control characters.
@@ -18,5 +22,12 @@ bool isPlainFileName(std::string_view name);
 // name gives nothing, and callers treat the archive as having no content file,
 // so nothing outside the data folder is ever read, written or removed.
 std::optional<std::filesystem::path> contentFilePath(std::string_view archiveName);
+
+// What the viewer's openers say when an archive's content file is not there.
+inline constexpr std::string_view kContentFileMissing =
+    "Arşiv Dosyası bulunamıyor. Silinmiş olabilir";
+
+// The archive's content file when it exists, or nothing.
+std::optional<std::filesystem::path> existingContentFile(std::string_view archiveName);
 
 } // namespace kartavel::capture

@@ -4,7 +4,7 @@
 #include "ArsivAktar.h"
 #include "platform/FileSystem.h"
 #include "store/CatalogueSchemas.h"
-#include "text/Cp1254.h"
+#include "store/TableFile.h"
 #include "text/TurkishUpperCase.h"
 #include "text/Utf8.h"
 
@@ -13,14 +13,10 @@ namespace kartavel::capture {
 namespace cols = store::columns;
 
 bool isFilteredNameCharacter(char c) {
-    return kNameFilteredCharacters.find(c) != std::string_view::npos;
+    return kForbiddenNameCharacters.find(c) != std::string_view::npos;
 }
 
 namespace {
-
-bool hasLineBreak(std::string_view s) {
-    return s.find_first_of("\r\n") != std::string_view::npos;
-}
 
 // What the register keeps of a group or sub-group text: its first 30 characters.
 std::string registerText(std::string_view s) {
@@ -49,7 +45,7 @@ std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
     }
 
     for (const std::string* t : {&in.code, &in.name, &in.group, &in.subGroup})
-        if (!text::fitsCp1254(*t) || hasLineBreak(*t))
+        if (!store::tableFileCanHold(*t))
             return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + *t;
     const auto file = contentFilePath(in.name);
     if (!file)

@@ -24,8 +24,7 @@ struct NewArchiveInput {
     int mediaKind = 0;                // 0 "Dvd", 1 "Cd", 2 "Klasör"
 };
 
-// The characters the name field discards as they are typed.
-inline constexpr std::string_view kNameFilteredCharacters = "\"*/:<>?\\|";
+// A character the name field discards as it is typed (kForbiddenNameCharacters).
 bool isFilteredNameCharacter(char c);
 
 // The checks of "Kaydet", in their order; the message of the first that fails, or

@@ -36,6 +36,10 @@ bool hasLineBreak(std::string_view s) {
 
 } // namespace
 
+bool tableFileCanHold(std::string_view text) {
+    return !hasLineBreak(text) && text::fitsCp1254(text);
+}
+
 std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path) {
     if (table.editing())
         table.post();

@@ -14,6 +14,10 @@ namespace kartavel::store {
 // code page, or a line break inside a text).
 std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path);
 
+// True when the text can stand as a value in a table file: every character has a
+// byte in code page 1254, and there is no line break.
+bool tableFileCanHold(std::string_view text);
+
 // Rewrites the table file from the table, replacing the old file in one step; an
 // empty table deletes the file. Afterwards the table is on the record that was
 // current before. On failure (platform::WriteError, "Unable to write to <path>")

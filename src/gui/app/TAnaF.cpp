@@ -17,10 +17,10 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -370,9 +370,8 @@ void TAnaF::UpdateArchiveButtons() {
         button(n)->setEnabled(on);
 }
 
-void TAnaF::setLocationText(const QString& text) {
-    browsing.locationText = text.toStdString();
-    label8_->setText(text);
+void TAnaF::showLocation() {
+    label8_->setText(QString::fromStdString(browsing.locationText));
 }
 
 void TAnaF::ListView1Click(int row) {
@@ -388,7 +387,7 @@ void TAnaF::ListView1DblClick(int row) {
     const browse::ListItem clicked = *item;
     auto result = browse::doubleClick(catalogue, browsing, clicked);
     if (result.listing) {
-        label8_->setText(QString::fromStdString(browsing.locationText));
+        showLocation();
         showListing(std::move(*result.listing));
     }
     if (result.view)
@@ -397,14 +396,14 @@ void TAnaF::ListView1DblClick(int row) {
 
 void TAnaF::IloWinButton9Click() {
     if (auto listing = browse::up(catalogue, browsing)) {
-        label8_->setText(QString::fromStdString(browsing.locationText));
+        showLocation();
         showListing(std::move(*listing));
     }
 }
 
 void TAnaF::IlkSayfayaGit1Click() {
     auto listing = browse::firstPage(catalogue, browsing);
-    label8_->setText(QString::fromStdString(browsing.locationText));
+    showLocation();
     showListing(std::move(listing));
 }
 
@@ -441,9 +440,8 @@ void TAnaF::IloWinButton2Click() {
         ShowInfo(QStringLiteral("Arşiv kaydı yapılmamış..."));
         return;
     }
-    const auto file = capture::contentFilePath(t.asString(store::columns::ARSIV_ADI));
-    if (!file || !platform::fileExists(*file)) {
-        ShowInfo(QStringLiteral("Arşiv Dosyası bulunamıyor. Silinmiş olabilir"));
+    if (!capture::existingContentFile(t.asString(store::columns::ARSIV_ADI))) {
+        ShowInfo(qs(capture::kContentFileMissing));
         return;
     }
     // The viewer opens the content file here.

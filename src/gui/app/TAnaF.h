@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FormStorage.h"
-#include "platform/DataFolderLock.h"
 #include "browse/MainList.h"
+#include "platform/DataFolderLock.h"
 #include "store/Catalogue.h"
 
 #include <QMainWindow>
@@ -48,7 +48,8 @@ public:
     // Fills the list for a mode and a name, and shows the count and button states.
     void ListViewAyarla(int mode, const QString& name);
     void UpdateArchiveButtons();
-    void setLocationText(const QString& text);
+    // Shows the location text that `browsing` holds in the location bar.
+    void showLocation();
 
     // The banner pictures the common window set-up copies.
     QPixmap bannerPicture() const;
