@@ -37,6 +37,9 @@ configure_and_build() {
     # $1: build folder; the rest go to cmake as extra options.
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+    local launcher=()
+    # A compiler cache, where one is installed, makes rebuilds of other trees cheap.
+    command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null || return 1
     cmake --build "$dir" -j "$(nproc)"
 }
