@@ -39,10 +39,11 @@ public:
     // closes. The window stands over the parent's window, when the parent is a
     // widget.
     void Execute();
-    // The filling part of Execute, for a window made elsewhere.
-    void fill(TAboutF& window) const;
 
 private:
+    // Steps 2 to 6 of Execute: the pictures, the texts and the team.
+    void fill(TAboutF& window) const;
+
     QString caption_;
     QPixmap topPicture_;
     QPixmap picture_;

@@ -221,6 +221,23 @@ private Q_SLOTS:
         QVERIFY(!rig.window.isVisible());
     }
 
+    // Closed while it fades in: the fade-out takes over, and the window stays closed.
+    void aCloseDuringTheFadeInFadesOut() {
+        Rig rig;
+        rig.animate->setStartInt(20);
+        QTimer::singleShot(100, &rig.window, [&] { rig.window.close(); });
+        rig.window.show();
+        QTRY_VERIFY(rig.log.contains(QStringLiteral("activate")));
+        const QStringList log = rig.take();
+        const auto at = log.indexOf(QStringLiteral("close"));
+        QVERIFY2(at > 2, qPrintable(log.join(u' ')));
+        QCOMPARE(log.mid(at), L({"close"}) + fadeOut(10, 255) + L({"afterEnd", "activate"}));
+        QVERIFY(!log.contains(QStringLiteral("afterStart")));
+        QTest::qWait(50);
+        QVERIFY(rig.log.isEmpty());
+        QVERIFY(!rig.window.isVisible());
+    }
+
     // A fade whose ticks do not come in time jumps to its end once the clock says
     // ten seconds have passed.
     void aFadeEndsAtTheTimeLimit() {
