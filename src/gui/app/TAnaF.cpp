@@ -13,6 +13,7 @@
 #include "store/CatalogueSchemas.h"
 #include "store/ProgramIdentity.h"
 #include "widgets/TBanner.h"
+#include "widgets/TILOAbout.h"
 #include "widgets/TIloWinButton.h"
 
 #include <QActionGroup>
@@ -67,10 +68,19 @@ constexpr CommandButton kCommandBar[] = {
     {3, "Kapat", "", 4},
 };
 
+// The about box as the main window declares it: the tall picture and the team.
+TILOAbout* makeAboutBox(QObject* parent) {
+    auto* about = new TILOAbout(parent);
+    about->setObjectName(QStringLiteral("ILOAbout1"));
+    about->setPicture(picture(QStringLiteral("about"), QSize(146, 441)));
+    about->setTeam({qs(identity::kApplicationTitle)});
+    return about;
+}
+
 // Buttons whose windows are not part of the program yet stay out of sight: each
 // appears with its window.
 bool commandAvailable(int number) {
-    return number == 9 || number == 4 || number == 3;
+    return number == 9 || number == 4 || number == 3 || number == 7;
 }
 
 } // namespace
@@ -89,6 +99,7 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent) {
     ImageList1->setObjectName(QStringLiteral("ImageList1"));
     ImageList2 = makeImageList(16, this);
     ImageList2->setObjectName(QStringLiteral("ImageList2"));
+    ILOAbout1 = makeAboutBox(this);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -211,6 +222,7 @@ void TAnaF::buildCommandBar(QWidget* central) {
     connect(button(4), &TIloWinButton::clicked, this, &TAnaF::IloWinButton4Click);
     connect(button(8), &TIloWinButton::clicked, this, &TAnaF::IloWinButton8Click);
     connect(button(9), &TIloWinButton::clicked, this, &TAnaF::IloWinButton9Click);
+    connect(button(7), &TIloWinButton::clicked, this, &TAnaF::IloWinButton7Click);
 }
 
 void TAnaF::buildMenu() {
@@ -479,6 +491,13 @@ void TAnaF::IloWinButton8Click() {
     t.locate(store::columns::ARSIV_ADI, t.asString(store::columns::ARSIV_ADI), true);
     // The edit window opens here on that record.
     ListViewAyarla(1, QString());
+}
+
+void TAnaF::IloWinButton7Click() {
+    ILOAbout1->setCaption(windowTitle());
+    ILOAbout1->setTopPicture(bannerPicture());
+    ILOAbout1->setProgramName(qs(identity::kAboutName));
+    ILOAbout1->Execute();
 }
 
 } // namespace kartavel::gui
