@@ -170,13 +170,7 @@ void TK_GoruntuleF::buildPanes() {
     TreeView1_->setUniformRowHeights(true);
     TreeView1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The selection stays visible while another control has the focus.
-    QPalette p = TreeView1_->palette();
-    p.setBrush(QPalette::Inactive, QPalette::Highlight,
-               p.brush(QPalette::Active, QPalette::Highlight));
-    p.setBrush(QPalette::Inactive, QPalette::HighlightedText,
-               p.brush(QPalette::Active, QPalette::HighlightedText));
-    TreeView1_->setPalette(p);
+    TListView::keepSelectionVisible(TreeView1_);
     treeModel_ = new ArchiveTreeModel(tree_, nodeImages(16), this);
     TreeView1_->setModel(treeModel_);
     TreeView1_->installEventFilter(this);

@@ -49,6 +49,16 @@ void fillChoices(QComboBox* combo, const std::vector<std::string>& choices) {
     combo->setEditText(text);
 }
 
+// An editable drop-down list whose text is free, within the register's code page.
+QComboBox* choiceField(QWidget* parent, const char* objectName) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(objectName));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->lineEdit()->setValidator(new CodePageValidator({}, combo));
+    return combo;
+}
+
 } // namespace
 
 TK_YeniArsivF::TK_YeniArsivF(store::Catalogue& catalogue, QWidget* parent)
@@ -131,11 +141,7 @@ void TK_YeniArsivF::buildFields() {
     IloWinButton3_->setToolTip(QStringLiteral("Partition/Cd ismini al"));
     add("Arşiv Adı", EditADI_, IloWinButton3_);
 
-    ComboGRUP_ = new QComboBox(GroupBox1_);
-    ComboGRUP_->setObjectName(QStringLiteral("ComboGRUP"));
-    ComboGRUP_->setEditable(true);
-    ComboGRUP_->setInsertPolicy(QComboBox::NoInsert);
-    ComboGRUP_->lineEdit()->setValidator(new CodePageValidator({}, ComboGRUP_));
+    ComboGRUP_ = choiceField(GroupBox1_, "ComboGRUP");
     // The group window opens from here once it is part of the program; until then
     // the button stays out of sight.
     IloWinButton4_ = commandButton(GroupBox1_, "IloWinButton4", QStringLiteral("*"), -1, {24, 22});
@@ -143,11 +149,7 @@ void TK_YeniArsivF::buildFields() {
     IloWinButton4_->setVisible(false);
     add("Grubu", ComboGRUP_, IloWinButton4_);
 
-    ComboALT_GRUP_ = new QComboBox(GroupBox1_);
-    ComboALT_GRUP_->setObjectName(QStringLiteral("ComboALT_GRUP"));
-    ComboALT_GRUP_->setEditable(true);
-    ComboALT_GRUP_->setInsertPolicy(QComboBox::NoInsert);
-    ComboALT_GRUP_->lineEdit()->setValidator(new CodePageValidator({}, ComboALT_GRUP_));
+    ComboALT_GRUP_ = choiceField(GroupBox1_, "ComboALT_GRUP");
     add("Alt Grubu", ComboALT_GRUP_);
 
     radioBox_ = new QGroupBox(GroupBox1_);

@@ -1,36 +1,21 @@
 #include "TDateEdit.h"
 
-#include "KeyEvents.h"
-
 #include <QCalendarWidget>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 
 namespace kartavel::gui {
 
-TDateEdit::TDateEdit(QWidget* parent)
-    : QWidget(parent), edit_(new QLineEdit(this)), button_(new QToolButton(this)) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    row->addWidget(edit_, 1);
-    row->addWidget(button_);
-    setFocusProxy(edit_);
-
-    edit_->setObjectName(QStringLiteral("Edit"));
+TDateEdit::TDateEdit(QWidget* parent) : TButtonEdit(parent) {
     edit_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\d{0,2}(\\.\\d{0,2}(\\.\\d{0,4})?)?")), edit_));
     edit_->setPlaceholderText(QStringLiteral("gg.aa.yyyy"));
-    edit_->installEventFilter(this);
     connect(edit_, &QLineEdit::textChanged, this, &TDateEdit::dateChanged);
 
     button_->setObjectName(QStringLiteral("CalendarButton"));
     button_->setArrowType(Qt::DownArrow);
-    button_->setFocusPolicy(Qt::NoFocus);
     button_->setToolTip(QStringLiteral("Takvim"));
-    connect(button_, &QToolButton::clicked, this, &TDateEdit::showCalendar);
 }
 
 std::optional<QDate> TDateEdit::date() const {
@@ -69,14 +54,6 @@ void TDateEdit::pick(QDate date) {
         calendar_ = nullptr;
     }
     edit_->setFocus();
-}
-
-bool TDateEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit_ && isDropDownKey(event)) {
-        showCalendar();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace kartavel::gui

@@ -1,20 +1,19 @@
 #pragma once
 
+#include "TButtonEdit.h"
+
 #include <QDate>
-#include <QWidget>
 
 #include <optional>
 
 class QCalendarWidget;
-class QLineEdit;
-class QToolButton;
 
 namespace kartavel::gui {
 
 // A date field with a drop-down calendar: the day typed as dd.MM.yyyy or picked
 // from the calendar (the button, Alt+Down or F4). The field may be cleared; an
 // empty field, or one that names no real day, holds no date.
-class TDateEdit : public QWidget {
+class TDateEdit : public TButtonEdit {
     Q_OBJECT
 public:
     explicit TDateEdit(QWidget* parent = nullptr);
@@ -28,8 +27,6 @@ public:
     // Opens the calendar under the field, on the field's date (today when empty).
     void showCalendar();
 
-    QLineEdit* lineEdit() const { return edit_; }
-    QToolButton* button() const { return button_; }
     // The calendar while it is open, else nullptr.
     QCalendarWidget* calendar() const { return calendar_; }
 
@@ -37,13 +34,11 @@ Q_SIGNALS:
     void dateChanged();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dropDown() override { showCalendar(); }
 
 private:
     void pick(QDate date);
 
-    QLineEdit* edit_;
-    QToolButton* button_;
     QCalendarWidget* calendar_ = nullptr;
 };
 

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
-class QLineEdit;
-class QToolButton;
+#include "TButtonEdit.h"
 
 namespace kartavel::gui {
 
 // A folder field: the path typed, or chosen with the platform's folder browser
 // behind the button (also Alt+Down or F4).
-class TDirectoryEdit : public QWidget {
+class TDirectoryEdit : public TButtonEdit {
     Q_OBJECT
 public:
     explicit TDirectoryEdit(QWidget* parent = nullptr);
@@ -24,15 +21,10 @@ public:
     // text.
     void browse();
 
-    QLineEdit* lineEdit() const { return edit_; }
-    QToolButton* button() const { return button_; }
-
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dropDown() override { browse(); }
 
 private:
-    QLineEdit* edit_;
-    QToolButton* button_;
     QString initialFolder_;
 };
 
