@@ -10,10 +10,10 @@ namespace kartavel::gui {
 class TILOProgress;
 
 // What a long operation of a window (a scan, writing a content file, a search)
-// reports to that window: the gauge follows the steps, pending events run at the
-// first step and then at most every 30 ms or so, and the window's stop flag is
-// handed back after each step. The window stays painted and its stop and close
-// commands are served, without an event-loop pass per item.
+// reports to that window: pending events run at the first step and then at most
+// every 30 ms or so, the gauge showing the step reached at each of them, and the
+// window's stop flag is handed back after each step. The window stays painted and its stop and
+// close commands are served, without an event-loop pass per item.
 class GaugeProgress : public capture::Progress {
 public:
     using Clock = std::chrono::steady_clock;
@@ -27,7 +27,8 @@ public:
 
     // The gauge's Max becomes the step count and its Position 0.
     void begin(std::size_t total) override;
-    // The gauge's Position becomes `done`; a value above Max leaves it as it was.
+    // At each pass of pending events the gauge's Position becomes `done` (a value
+    // above Max leaves it as it was).
     bool step(std::size_t done) override;
     // The gauge's Statement, painted at once.
     void statement(std::string_view text) override;
@@ -40,6 +41,11 @@ private:
     std::function<bool()> stopRequested_;
     std::function<void()> beforeEvents_;
     Clock::time_point lastPass_{};
+    Clock::time_point lastCheck_{};
+    // The clock is read every stride_ steps.
+    static constexpr std::size_t kMaxStride = 256;
+    std::size_t stride_ = 1;
+    std::size_t sinceCheck_ = 0;
     std::size_t passes_ = 0;
 };
 
