@@ -52,7 +52,7 @@ TK_FindF::TK_FindF(int searchScope, const capture::ArchiveTree* activeArchive, Q
     ListView2_ = buildResultList("ListView2", {105, 125, 250});
     buildStatusBar();
     closeAction(this, "kapat", [this] { IloWinButton2Click(); });
-    resize(620, 480);
+    resize(760, 560);
 }
 
 void TK_FindF::buildSearchPanel() {

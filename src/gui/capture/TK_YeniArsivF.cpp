@@ -98,7 +98,7 @@ TK_YeniArsivF::TK_YeniArsivF(store::Catalogue& catalogue, QWidget* parent)
     connect(ComboGRUP_, &QComboBox::activated, this, &TK_YeniArsivF::ComboGRUPSelect);
     ComboGRUP_->installEventFilter(this);
     ComboALT_GRUP_->installEventFilter(this);
-    resize(470, 400);
+    resize(470, sizeHint().height());
 }
 
 void TK_YeniArsivF::buildFields() {
@@ -278,6 +278,9 @@ void TK_YeniArsivF::IloWinButton1Click() {
 
 void TK_YeniArsivF::setRegistering(bool on) {
     registering_ = on;
+    // The control that started it (usually "Kaydet") has the focus again after.
+    if (on)
+        focusBefore_ = focusWidget();
     // The window itself stays enabled while it registers, so that its close box
     // and Esc can still ask the scan to stop; everything that edits or starts
     // something is disabled.
@@ -286,6 +289,8 @@ void TK_YeniArsivF::setRegistering(bool on) {
         w->setEnabled(!on);
     Kapat_->setEnabled(!on);
     ILOProgress1_->setVisible(on);
+    if (!on && focusBefore_)
+        focusBefore_->setFocus();
 }
 
 void TK_YeniArsivF::IloWinButton2Click() {

@@ -3,6 +3,7 @@
 #include "capture/NewArchive.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QAction;
 class QButtonGroup;
@@ -100,6 +101,7 @@ private:
     QStatusBar* StatusBar1_ = nullptr;
     TILOProgress* ILOProgress1_ = nullptr;
     QAction* Kapat_ = nullptr;
+    QPointer<QWidget> focusBefore_;
     bool registering_ = false;
     bool closeRequested_ = false;
 };

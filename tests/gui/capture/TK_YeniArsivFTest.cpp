@@ -161,7 +161,8 @@ private Q_SLOTS:
         window->ComboGRUP()->setEditText(QString(35, QLatin1Char('G')));
         window->ComboALT_GRUP()->setEditText(QStringLiteral("Vergi"));
         window->RadioGroup1()->button(2)->click();
-        window->IloWinButton1()->click();
+        focus(window->IloWinButton1());
+        QTest::keyClick(window->IloWinButton1(), Qt::Key_Return);
         QCOMPARE(env->prompter.take(), QStringList{u("Bilgi: Kayıt İşlem Tamamlandı...")});
 
         // The outline from the root down to the folder, then what lies in it, in
@@ -192,6 +193,7 @@ private Q_SLOTS:
         QVERIFY(!window->ILOProgress1()->isVisible());
         QVERIFY(window->GroupBox1()->isEnabled() && window->IloWinButton1()->isEnabled());
         QVERIFY(window->Kapat()->isEnabled());
+        QVERIFY2(window->IloWinButton1()->hasFocus(), "Enter must not fall on \"Kapat\"");
         QCOMPARE(window->EditADI()->text(), u("Yedek Ağaç"));
         window->IloWinButton1()->click();
         QCOMPARE(env->prompter.take(),
