@@ -134,7 +134,7 @@ QTreeView* TK_FindF::buildResultList(const char* objectName, const QList<int>& w
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->header()->setStretchLastSection(false);
+    list->header()->setStretchLastSection(true);
     list->installEventFilter(this);
     const bool visible = (widths.size() == 3) == (scope_ == 1);
     if (visible) {
