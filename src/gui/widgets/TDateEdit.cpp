@@ -19,7 +19,8 @@ TDateEdit::TDateEdit(QWidget* parent) : TButtonEdit(parent) {
 }
 
 std::optional<QDate> TDateEdit::date() const {
-    const QDate d = QDate::fromString(edit_->text(), format());
+    // Days and months may be typed without their leading zero.
+    const QDate d = QDate::fromString(edit_->text(), QStringLiteral("d.M.yyyy"));
     return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
 }
 

@@ -103,7 +103,10 @@ private Q_SLOTS:
         QCOMPARE(window->ILOProgress1()->statement(), u("Lütfen Bekleyiniz."));
         QVERIFY(window->DirectoryEdit1()->lineEdit()->hasFocus());
 
-        // The date can be cleared and picked again from the calendar.
+        // The date can be typed, cleared and picked again from the calendar.
+        window->RxDateEdit1()->clear();
+        QTest::keyClicks(window->RxDateEdit1()->lineEdit(), QStringLiteral("1.2.2024x"));
+        QCOMPARE(window->RxDateEdit1()->date(), std::optional<QDate>(QDate(2024, 2, 1)));
         window->RxDateEdit1()->clear();
         QCOMPARE(window->RxDateEdit1()->date(), std::nullopt);
         QTest::keyClick(window->RxDateEdit1()->lineEdit(), Qt::Key_F4);
