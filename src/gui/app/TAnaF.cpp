@@ -3,11 +3,15 @@
 #include "FormAyar.h"
 #include "ImageLists.h"
 #include "MainListModel.h"
+#include "ModalForms.h"
 #include "Prompter.h"
 #include "TListView.h"
+#include "WindowParts.h"
 #include "browse/ArchiveCommands.h"
 #include "browse/Navigation.h"
-#include "capture/ArchiveName.h"
+#include "capture/TK_FindF.h"
+#include "capture/TK_GoruntuleF.h"
+#include "capture/TK_YeniArsivF.h"
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "store/CatalogueSchemas.h"
@@ -80,7 +84,8 @@ TILOAbout* makeAboutBox(QObject* parent) {
 // Buttons whose windows are not part of the program yet stay out of sight: each
 // appears with its window.
 bool commandAvailable(int number) {
-    return number == 9 || number == 4 || number == 3 || number == 7;
+    return number == 9 || number == 4 || number == 3 || number == 7 || number == 1 || number == 2 ||
+           number == 5;
 }
 
 } // namespace
@@ -217,7 +222,9 @@ void TAnaF::buildCommandBar(QWidget* central) {
     // The window starts at the top level, where "Yukarı" has nowhere to go.
     button(9)->setEnabled(false);
 
+    connect(button(1), &TIloWinButton::clicked, this, &TAnaF::IloWinButton1Click);
     connect(button(2), &TIloWinButton::clicked, this, &TAnaF::IloWinButton2Click);
+    connect(button(5), &TIloWinButton::clicked, this, &TAnaF::IloWinButton5Click);
     connect(button(3), &TIloWinButton::clicked, this, &QWidget::close);
     connect(button(4), &TIloWinButton::clicked, this, &TAnaF::IloWinButton4Click);
     connect(button(8), &TIloWinButton::clicked, this, &TAnaF::IloWinButton8Click);
@@ -260,19 +267,10 @@ void TAnaF::buildStatusBar() {
     auto* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    auto panel = [bar](const QString& text, int width, Qt::Alignment align) {
-        auto* l = new QLabel(text, bar);
-        l->setFixedWidth(width);
-        l->setAlignment(align | Qt::AlignVCenter);
-        l->setFrameShape(QFrame::Panel);
-        l->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(l);
-        return l;
-    };
-    panel(QStringLiteral("Kayıt Sayısı"), 100, Qt::AlignLeft);
-    countPanel_ = panel(QString(), 75, Qt::AlignRight);
+    addStatusPanel(bar, QStringLiteral("Kayıt Sayısı"), 100, Qt::AlignLeft);
+    countPanel_ = addStatusPanel(bar, QString(), 75, Qt::AlignRight);
     countPanel_->setObjectName(QStringLiteral("CountPanel"));
-    panel(QString(), 50, Qt::AlignLeft);
+    addStatusPanel(bar, QString(), 50, Qt::AlignLeft);
 }
 
 TIloWinButton* TAnaF::button(int number) const {
@@ -452,11 +450,18 @@ void TAnaF::IloWinButton2Click() {
         ShowInfo(QStringLiteral("Arşiv kaydı yapılmamış..."));
         return;
     }
-    if (!capture::existingContentFile(t.asString(store::columns::ARSIV_ADI))) {
-        ShowInfo(qs(capture::kContentFileMissing));
-        return;
-    }
-    // The viewer opens the content file here.
+    TK_GoruntuleF::open(t.asString(store::columns::ARSIV_ADI), label8_->text(), this);
+}
+
+void TAnaF::IloWinButton1Click() {
+    ShowModalForm(K_YeniArsivF, catalogue, this);
+    guarded([&] { catalogue.reloadRegister(); });
+    ListViewAyarla(1, QString());
+}
+
+void TAnaF::IloWinButton5Click() {
+    SearchScope = 1;
+    ShowModalForm(K_FindF, 1, nullptr, this);
 }
 
 void TAnaF::IloWinButton4Click() {

@@ -61,7 +61,9 @@ public:
     // --- handlers -------------------------------------------------------------------
     void FormShow();
     void Timer1Timer();
+    void IloWinButton1Click(); // new archive
     void IloWinButton2Click(); // view
+    void IloWinButton5Click(); // content search
     void IloWinButton4Click(); // delete
     void IloWinButton8Click(); // edit
     void IloWinButton9Click(); // up
