@@ -10,17 +10,10 @@
 using namespace kartavel::access;
 using kartavel::test::readFile;
 using kartavel::test::ScopedDataFolder;
+using kartavel::test::storedPasswordFile;
 using kartavel::test::writeFile;
 
 namespace {
-
-// "[IloStored]" and SIFRE with the scrambled bytes of `plain` (ASCII).
-std::string storedFile(std::string_view plain) {
-    std::string out = "[IloStored]\r\nSIFRE=";
-    for (char c : plain)
-        out.push_back(static_cast<char>(~static_cast<unsigned char>(c)));
-    return out + "\r\n";
-}
 
 TIloStorage opened() {
     TIloStorage s = makeIloStorage1();
@@ -32,7 +25,7 @@ TIloStorage opened() {
 
 TEST(ProgramPassword, IloStorage1IsDeclaredInactiveWithOneScrambledValue) {
     ScopedDataFolder data;
-    writeFile(storedValuesFile(), storedFile("Gizli"));
+    writeFile(storedValuesFile(), storedPasswordFile("Gizli"));
     TIloStorage s = makeIloStorage1();
     EXPECT_FALSE(s.Active());
     EXPECT_EQ(s.FileName(), "");
@@ -45,7 +38,7 @@ TEST(ProgramPassword, IloStorage1IsDeclaredInactiveWithOneScrambledValue) {
     // Each window that opens it reads the file afresh.
     openStoredValues(s);
     EXPECT_EQ(s.ReadValue("SIFRE"), "Gizli");
-    writeFile(storedValuesFile(), storedFile("Yeni"));
+    writeFile(storedValuesFile(), storedPasswordFile("Yeni"));
     openStoredValues(s);
     EXPECT_EQ(s.ReadValue("SIFRE"), "Yeni");
     EXPECT_EQ(storedValuesFile(), data / "dosya.ini");
@@ -53,7 +46,7 @@ TEST(ProgramPassword, IloStorage1IsDeclaredInactiveWithOneScrambledValue) {
 
 TEST(ProgramPassword, LoginCheckIsExact) {
     ScopedDataFolder data;
-    writeFile(storedValuesFile(), storedFile("Gizli"));
+    writeFile(storedValuesFile(), storedPasswordFile("Gizli"));
     const TIloStorage s = opened();
     const struct {
         const char* entered;
@@ -115,7 +108,7 @@ TEST(ProgramPassword, ChangeStepsRunInOrder) {
     };
     for (const auto& c : cases) {
         ScopedDataFolder data;
-        const std::string before = storedFile("eski");
+        const std::string before = storedPasswordFile("eski");
         if (c.filePresent)
             writeFile(storedValuesFile(), before);
         TIloStorage s = opened();
@@ -123,7 +116,7 @@ TEST(ProgramPassword, ChangeStepsRunInOrder) {
         EXPECT_EQ(r.message, c.message) << c.name;
         EXPECT_EQ(r.changed, c.message == kPasswordChanged) << c.name;
         if (r.changed) {
-            EXPECT_EQ(readFile(storedValuesFile()), storedFile("abc")) << c.name;
+            EXPECT_EQ(readFile(storedValuesFile()), storedPasswordFile("abc")) << c.name;
             EXPECT_EQ(checkPassword(opened(), "abc"), LoginOutcome::LoggedIn) << c.name;
         } else if (c.filePresent) {
             EXPECT_EQ(readFile(storedValuesFile()), before) << c.name;
@@ -135,7 +128,7 @@ TEST(ProgramPassword, ChangeStepsRunInOrder) {
 
 TEST(ProgramPassword, AChangeThatCannotBeWrittenChangesNothing) {
     ScopedDataFolder data;
-    const std::string before = storedFile("eski");
+    const std::string before = storedPasswordFile("eski");
     writeFile(storedValuesFile(), before);
     TIloStorage s = opened();
     {
@@ -145,5 +138,5 @@ TEST(ProgramPassword, AChangeThatCannotBeWrittenChangesNothing) {
     EXPECT_EQ(readFile(storedValuesFile()), before);
     EXPECT_EQ(s.ReadValue("SIFRE"), "eski") << "the next attempt is still checked against it";
     EXPECT_EQ(changePassword(s, "eski", "yeni", "yeni").message, kPasswordChanged);
-    EXPECT_EQ(readFile(storedValuesFile()), storedFile("yeni"));
+    EXPECT_EQ(readFile(storedValuesFile()), storedPasswordFile("yeni"));
 }

@@ -3,8 +3,12 @@
 #include "FormAyar.h"
 #include "ImageLists.h"
 #include "MainListModel.h"
+#include "ModalForms.h"
 #include "Prompter.h"
 #include "TListView.h"
+#include "access/Password.h"
+#include "access/TK_PasswordF.h"
+#include "access/TK_SifreDegF.h"
 #include "browse/ArchiveCommands.h"
 #include "browse/Navigation.h"
 #include "capture/ArchiveName.h"
@@ -70,12 +74,12 @@ constexpr CommandButton kCommandBar[] = {
 // Buttons whose windows are not part of the program yet stay out of sight: each
 // appears with its window.
 bool commandAvailable(int number) {
-    return number == 9 || number == 4 || number == 3;
+    return number == 9 || number == 4 || number == 3 || number == 11;
 }
 
 } // namespace
 
-TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent) {
+TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent), IloStorage1(access::makeIloStorage1()) {
     AnaF = this;
     setObjectName(QStringLiteral("AnaF"));
     setWindowTitle(qs(identity::kApplicationTitle));
@@ -211,6 +215,7 @@ void TAnaF::buildCommandBar(QWidget* central) {
     connect(button(4), &TIloWinButton::clicked, this, &TAnaF::IloWinButton4Click);
     connect(button(8), &TIloWinButton::clicked, this, &TAnaF::IloWinButton8Click);
     connect(button(9), &TIloWinButton::clicked, this, &TAnaF::IloWinButton9Click);
+    connect(button(11), &TIloWinButton::clicked, this, &TAnaF::IloWinButton11Click);
 }
 
 void TAnaF::buildMenu() {
@@ -320,13 +325,13 @@ void TAnaF::FormShow() {
 }
 
 void TAnaF::Timer1Timer() {
-    if (!platform::fileExists(platform::dataFile("dosya.ini"))) {
+    if (!access::storedValuesFileExists()) {
         timer_->stop();
-        // The password-change window opens here, to set the first password.
+        ShowModalForm(K_SifreDegF, this); // the first password
     }
     if (loginDue) {
         timer_->stop();
-        // The login window opens here.
+        ShowModalForm(K_PasswordF, this);
     }
     loginDue = false;
 }
@@ -445,6 +450,12 @@ void TAnaF::IloWinButton2Click() {
         return;
     }
     // The viewer opens the content file here.
+}
+
+void TAnaF::IloWinButton11Click() {
+    ShowModalForm(K_SifreDegF, this);
+    // After a change the login is due, and the next tick shows the login window.
+    timer_->start();
 }
 
 void TAnaF::IloWinButton4Click() {

@@ -1,4 +1,5 @@
 #include "app/TAnaF.h"
+#include "AccessSteps.h"
 #include "TestPrompter.h"
 #include "TestSupport.h"
 #include "app/MainListModel.h"
@@ -54,10 +55,22 @@ private:
     std::unique_ptr<test::TestPrompter> prompter;
     std::unique_ptr<TAnaF> window;
 
+    // Starts the program and passes its login, as a user does: on a first start
+    // (no "dosya.ini") the password-change window sets the password first.
     void start() {
+        test::ModalScript gate;
+        const bool firstStart = !platform::fileExists(data / "dosya.ini");
+        if (firstStart)
+            gate.then<gui::TK_SifreDegF>(test::setsPassword(QStringLiteral("gizli")));
+        gate.then<gui::TK_PasswordF>(test::logsIn(QStringLiteral("gizli")));
         window = std::make_unique<TAnaF>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_VERIFY(gate.done());
+        QVERIFY2(gate.errors.isEmpty(), qPrintable(gate.errors.join(u'|')));
+        QVERIFY(window->loggedIn);
+        if (firstStart)
+            QCOMPARE(prompter->take(), L({"Bilgi: Şifre değiştirilmiştir..."}));
     }
     QStringList captions() const {
         QStringList out;
@@ -286,6 +299,7 @@ private Q_SLOTS:
 
         window->menuItem(QStringLiteral("BuyukSimge1"))->trigger();
         QCOMPARE(window->ListView1()->viewStyle(), TListView::ViewStyle::Icon);
+        prompter->answers = {true}; // "Programdan çıkmak istiyormusunuz ?"
         window->close();
         QCOMPARE(test::readFile(data / "AnaF.ini"),
                  std::string("[TAnaF]\r\nListe1_Checked=False\r\nBuyukSimge1_Checked=True\r\n"
@@ -353,6 +367,7 @@ private Q_SLOTS:
 
     void closingWithoutLoginAsksNothing() {
         start();
+        window->loggedIn = false; // as after a refused password
         QVERIFY(window->close());
         QVERIFY(prompter->messages.isEmpty());
     }
