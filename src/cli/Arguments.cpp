@@ -62,6 +62,8 @@ ParseResult parseArguments(const std::vector<std::string>& argv,
             a.help = true;
         } else if (name == "--version") {
             a.version = true;
+        } else if (name == "--password-stdin" && !inlineValue) {
+            a.passwordStdin = true;
         } else if (name == "--data") {
             const auto v = takeValue();
             if (!v) {

@@ -10,7 +10,8 @@
 namespace kartavel::cli {
 
 // A command line split into the command, its plain arguments, options with values
-// and flags. Global options (--data, --help, --version) may stand anywhere.
+// and flags. Global options (--data, --help, --version, --password-stdin) may stand
+// anywhere.
 struct Arguments {
     std::string command;
     std::vector<std::string> positionals;
@@ -19,6 +20,7 @@ struct Arguments {
     std::optional<std::string> dataFolder;
     bool help = false;
     bool version = false;
+    bool passwordStdin = false; // passwords come as lines of standard input
 
     bool has(std::string_view flag) const { return flags.contains(std::string(flag)); }
     const std::string* option(std::string_view name) const;

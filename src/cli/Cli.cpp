@@ -1,15 +1,21 @@
 #include "Cli.h"
 
 #include "Commands.h"
+#include "PasswordInput.h"
+#include "access/Password.h"
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "store/ProgramIdentity.h"
+#include "text/Utf8.h"
 
 #include <ostream>
 
 namespace kartavel::cli {
 
 namespace {
+
+constexpr std::string_view kFolderInUse =
+    "Veri klasörü başka bir Kartavel tarafından kullanılıyor. Önce onu kapatınız...";
 
 const std::vector<CommandSyntax>& commandTable() {
     static const std::vector<CommandSyntax> commands = {
@@ -19,6 +25,7 @@ const std::vector<CommandSyntax>& commandTable() {
         {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case"}},
         {"delete", 1, 1, {}, {"--yes"}},
         {"browse", 0, 2, {}, {}},
+        {"passwd", 0, 0, {}, {}},
     };
     return commands;
 }
@@ -29,6 +36,7 @@ Runner runnerFor(std::string_view command) {
     static const std::pair<std::string_view, Runner> runners[] = {
         {"register", runRegister}, {"list", runList},     {"show", runShow},
         {"search", runSearch},     {"delete", runDelete}, {"browse", runBrowse},
+        {"passwd", runPasswd},
     };
     for (const auto& [name, run] : runners)
         if (name == command)
@@ -63,11 +71,18 @@ Komutlar:
   delete AD [--yes]            Arşivi ve arşiv dosyasını siler (onay ister).
   browse [GRUP [ALTGRUP]]      Ana penceredeki listenin o yerde gösterdiği öğeler:
                                SİMGE, AD, ÖZEL KOD, TARİH.
+  passwd                       Program parolasını koyar ya da değiştirir: eski
+                               parola (varsa), yeni parola ve tekrarı.
 
 Genel seçenekler:
   --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü)
   --help          Bu yardımı gösterir
   --version       Sürümü gösterir
+  --password-stdin
+                  Parolaları uçbirimden değil, standart girdiden satır satır okur
+
+Veri klasöründe parola varsa (dosya.ini) her komut önce onu sorar; yanlış
+parola "Şifre Dogrulanamadı..." ile reddedilir.
 
 Çıkış kodları: 0 tamam, 1 katalog reddetti (iletisi hata akışında),
 2 kullanım hatası, 3 bir dosya okunamadı ya da yazılamadı.
@@ -102,6 +117,10 @@ int Cli::run(const std::vector<std::string>& argv) {
         platform::setDataFolder(
             std::filesystem::absolute(platform::pathFromUtf8(*args.dataFolder)));
     try {
+        // passwd asks for the old password itself: that is its gate.
+        if (args.command != "passwd")
+            if (const int rc = passwordGate(args))
+                return rc;
         return runnerFor(args.command)(*this, args);
     } catch (const platform::WriteError& e) {
         return fail(kFileError, e.what());
@@ -119,10 +138,34 @@ int Cli::openCatalogue(bool writing) {
     const bool mayWrite = writing || !platform::fileExists(store::Catalogue::registerPath());
     const bool locked = mayWrite && lock_.tryLock(folder);
     if (writing && !locked)
-        return fail(kRefused, "Veri klasörü başka bir Kartavel tarafından kullanılıyor. "
-                              "Önce onu kapatınız...");
+        return fail(kRefused, kFolderInUse);
     catalogue_ = std::make_unique<store::Catalogue>();
     catalogue_->open(locked || !mayWrite);
+    return kDone;
+}
+
+int Cli::lockDataFolder() {
+    const auto folder = platform::DataFolder();
+    if (!platform::directoryExists(folder))
+        return fail(kFileError, "Unable to write to " + platform::utf8FromPath(folder));
+    return lock_.tryLock(folder) ? kDone : fail(kRefused, kFolderInUse);
+}
+
+int Cli::passwordGate(const Arguments& args) {
+    access::TIloStorage IloStorage1 = access::makeIloStorage1();
+    access::openStoredValues(IloStorage1);
+    if (IloStorage1.ReadValue(access::kPasswordKey).empty())
+        return kDone; // no password guards this data folder
+    if (!passwordCanBeRead(*this, args.passwordStdin))
+        return kUsage;
+    const auto entered = readPasswordLine(console_, args.passwordStdin, "Parola : ");
+    if (!entered)
+        return fail(kUsage, kNoPasswordLine);
+    // The login field holds no more than this; a longer line is no typing mistake.
+    if (text::characterCount(*entered) > access::kLoginFieldLength)
+        return fail(kUsage, "Parola en fazla 16 karakter olabilir...");
+    if (access::checkPassword(IloStorage1, *entered) != access::LoginOutcome::LoggedIn)
+        return fail(kRefused, access::kPasswordNotVerified);
     return kDone;
 }
 

@@ -42,6 +42,11 @@ public:
     // first takes the data folder's lock and is refused while another program holds
     // it. Returns kDone, or the exit code after its message has been written.
     int openCatalogue(bool writing);
+    // Takes the data folder's lock for a command that writes without the catalogue.
+    int lockDataFolder();
+    // When "dosya.ini" holds a password, asks for it as the login window does.
+    // Returns kDone, or the exit code after its message has been written.
+    int passwordGate(const Arguments& args);
 
     // Writes the message to the message stream and returns the exit code.
     int fail(ExitCode code, std::string_view message);

@@ -12,6 +12,7 @@ int runShow(Cli& cli, const Arguments& args);
 int runSearch(Cli& cli, const Arguments& args);
 int runDelete(Cli& cli, const Arguments& args);
 int runBrowse(Cli& cli, const Arguments& args);
+int runPasswd(Cli& cli, const Arguments& args);
 
 // Makes the register's current record the archive named `name`: the first record
 // whose name equals it exactly, else the first equal to it without regard to letter

@@ -90,3 +90,37 @@ TEST(IniDocument, ChangesKeysInPlaceAndKeepsOtherLines) {
                                "Ayrntlar1_Checked=True\r\n[Other]\r\nk=v\r\n"
                                "[IloStored]\r\nSIFRE=x\r\n");
 }
+
+TEST(IniDocument, RawValuesKeepBlanksAndQuotes) {
+    const std::string bytes = "[S]\r\na= x \r\nb=\"q\"\r\nc='\r\nd=\t\x1a\r\n e =v\r\n";
+    const struct {
+        const char* key;
+        std::string trimmed, raw;
+    } cases[] = {{"a", "x", " x "},
+                 {"b", "q", "\"q\""},
+                 {"c", "'", "'"},
+                 {"d", "", "\t\x1a"},
+                 {"e", "v", "v"}};
+    const auto trimmed = IniDocument::parse(bytes);
+    const auto raw = IniDocument::parse(bytes, IniValues::Raw);
+    for (const auto& c : cases) {
+        ASSERT_NE(trimmed.value("S", c.key), nullptr) << c.key;
+        ASSERT_NE(raw.value("S", c.key), nullptr) << c.key;
+        EXPECT_EQ(*trimmed.value("S", c.key), c.trimmed) << c.key;
+        EXPECT_EQ(*raw.value("S", c.key), c.raw) << c.key;
+    }
+
+    // What setValue writes reads back unchanged.
+    auto doc = IniDocument::parse("", IniValues::Raw);
+    doc.setValue("S", "k", " \"v' ");
+    EXPECT_EQ(*IniDocument::parse(doc.serialize(), IniValues::Raw).value("S", "k"), " \"v' ");
+}
+
+TEST(IniDocument, WritesUnchangedLinesBackAsTheyWere) {
+    const std::string bytes = "x=before any section\r\n\r\n  [ A ]  \r\n  k = \"v\" \r\n\r\n"
+                              "; note\r\nchanged = old\r\n[B]\r\nk=v";
+    auto doc = IniDocument::parse(bytes);
+    doc.setValue("a", "CHANGED", "new");
+    EXPECT_EQ(doc.serialize(), "x=before any section\r\n\r\n  [ A ]  \r\n  k = \"v\" \r\n\r\n"
+                               "; note\r\nchanged=new\r\n[B]\r\nk=v\r\n");
+}

@@ -91,4 +91,11 @@ std::string crlfLines(std::initializer_list<std::string_view> lines) {
     return out;
 }
 
+std::string storedPasswordFile(std::string_view plain) {
+    std::string out = "[IloStored]\r\nSIFRE=";
+    for (char c : plain)
+        out.push_back(static_cast<char>(~static_cast<unsigned char>(c)));
+    return out + "\r\n";
+}
+
 } // namespace kartavel::test

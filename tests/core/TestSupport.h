@@ -63,6 +63,10 @@ struct LegacyRecord {
 std::string legacyRecordBytes(const LegacyRecord& r);
 void putLE32(std::string& out, std::size_t at, std::int32_t v);
 
+// The stored-values file "dosya.ini" holding `plain` (ASCII) as the program password,
+// scrambled: "[IloStored]" and SIFRE with each byte complemented.
+std::string storedPasswordFile(std::string_view plain);
+
 // "TARIHI=1\r\nX=2\r\n" from {"TARIHI=1", "X=2"}.
 std::string crlfLines(std::initializer_list<std::string_view> lines);
 

@@ -37,7 +37,7 @@ struct ParsedLine {
     std::string_view value;
 };
 
-ParsedLine parseLine(std::string_view raw) {
+ParsedLine parseLine(std::string_view raw, IniValues values = IniValues::Trimmed) {
     const std::string_view line = trim(raw);
     if (line.empty())
         return {};
@@ -46,10 +46,12 @@ ParsedLine parseLine(std::string_view raw) {
         if (close != std::string_view::npos && close > 0)
             return {LineKind::Section, trim(line.substr(1, close - 1)), {}};
     }
-    const auto eq = line.find('=');
+    const auto eq = raw.find('=');
     if (eq == std::string_view::npos)
         return {LineKind::Other, {}, {}};
-    return {LineKind::Key, trim(line.substr(0, eq)), unquote(trim(line.substr(eq + 1)))};
+    const std::string_view value = raw.substr(eq + 1);
+    return {LineKind::Key, trim(raw.substr(0, eq)),
+            values == IniValues::Raw ? value : unquote(trim(value))};
 }
 
 // Calls `f` with each line of `bytes`, without its line end.
@@ -93,27 +95,19 @@ void parseIni(std::string_view bytes, const std::function<void(std::string_view)
     });
 }
 
-IniDocument IniDocument::parse(std::string_view bytes) {
+IniDocument IniDocument::parse(std::string_view bytes, IniValues values) {
     IniDocument doc;
     forEachLine(bytes, [&](std::string_view raw) {
-        const ParsedLine line = parseLine(raw);
-        switch (line.kind) {
-        case LineKind::Blank:
-            break;
-        case LineKind::Section:
-            doc.sections_.push_back({std::string(line.name), {}});
-            break;
-        case LineKind::Key:
-            if (!doc.sections_.empty())
-                doc.sections_.back().lines.push_back(
-                    {std::string(line.name), std::string(line.value), true});
-            break;
-        case LineKind::Other:
-            if (doc.sections_.empty())
-                doc.prologue_.emplace_back(trim(raw));
-            else
-                doc.sections_.back().lines.push_back({{}, std::string(trim(raw)), false});
-            break;
+        const ParsedLine line = parseLine(raw, values);
+        if (line.kind == LineKind::Section) {
+            doc.sections_.push_back({std::string(line.name), {}, std::string(raw)});
+        } else if (doc.sections_.empty()) {
+            doc.prologue_.emplace_back(raw); // keys before any section are no keys
+        } else if (line.kind == LineKind::Key) {
+            doc.sections_.back().lines.push_back(
+                {std::string(line.name), std::string(line.value), true, std::string(raw)});
+        } else {
+            doc.sections_.back().lines.push_back({{}, std::string(raw), false, {}});
         }
     });
     return doc;
@@ -141,16 +135,17 @@ const std::string* IniDocument::value(std::string_view section, std::string_view
 void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = findSection(section);
     if (!s) {
-        sections_.push_back({std::string(section), {}});
+        sections_.push_back({std::string(section), {}, {}});
         s = &sections_.back();
     }
     for (auto& l : s->lines) {
         if (l.isKey && iniNamesEqual(l.name, key)) {
             l.value = value;
+            l.original.clear();
             return;
         }
     }
-    s->lines.push_back({std::string(key), std::string(value), true});
+    s->lines.push_back({std::string(key), std::string(value), true, {}});
 }
 
 std::string IniDocument::serialize() const {
@@ -158,12 +153,17 @@ std::string IniDocument::serialize() const {
     for (const auto& l : prologue_)
         out.append(l).append("\r\n");
     for (const auto& s : sections_) {
-        out.append("[").append(s.name).append("]\r\n");
+        if (s.original.empty())
+            out.append("[").append(s.name).append("]\r\n");
+        else
+            out.append(s.original).append("\r\n");
         for (const auto& l : s.lines) {
-            if (l.isKey)
-                out.append(l.name).append("=").append(l.value).append("\r\n");
-            else
+            if (!l.isKey)
                 out.append(l.value).append("\r\n");
+            else if (!l.original.empty())
+                out.append(l.original).append("\r\n");
+            else
+                out.append(l.name).append("=").append(l.value).append("\r\n");
         }
     }
     return out;

@@ -24,21 +24,30 @@ void parseIni(std::string_view bytes, const std::function<void(std::string_view)
 // ASCII letters compared without regard to case; other bytes exactly.
 bool iniNamesEqual(std::string_view a, std::string_view b);
 
-// A whole INI file held in memory, for the small settings files that are read,
-// changed key by key and written back. Lines that are not keys (comments) are kept.
+// How key values are read. `Trimmed` follows the line rules above. `Raw` takes every
+// byte after the first "=" as it stands, blanks and quotes included, so that a
+// value written by setValue reads back unchanged (the stored-values file, whose
+// scrambled values may begin or end with a blank or a quote).
+enum class IniValues { Trimmed, Raw };
+
+// A whole INI file held in memory, for the small files that are read, changed key by
+// key and written back. Every line that setValue does not change (comments, blank
+// lines, other keys and sections) is written back exactly as it was read.
 class IniDocument {
 public:
     struct Line {
         std::string name;  // empty for a kept line that is not a key
         std::string value; // the value, or the whole kept line
         bool isKey = true;
+        std::string original; // the line as read; empty once setValue changed it
     };
     struct Section {
         std::string name;
         std::vector<Line> lines;
+        std::string original; // the header line as read; empty for a new section
     };
 
-    static IniDocument parse(std::string_view bytes);
+    static IniDocument parse(std::string_view bytes, IniValues values = IniValues::Trimmed);
 
     // The value of the first matching key of the first matching section.
     const std::string* value(std::string_view section, std::string_view key) const;

@@ -7,6 +7,9 @@
 #include "Prompter.h"
 #include "TListView.h"
 #include "WindowParts.h"
+#include "access/Password.h"
+#include "access/TK_PasswordF.h"
+#include "access/TK_SifreDegF.h"
 #include "browse/ArchiveCommands.h"
 #include "browse/Navigation.h"
 #include "capture/TK_FindF.h"
@@ -85,12 +88,12 @@ TILOAbout* makeAboutBox(QObject* parent) {
 // appears with its window.
 bool commandAvailable(int number) {
     return number == 9 || number == 4 || number == 3 || number == 7 || number == 1 || number == 2 ||
-           number == 5;
+           number == 5 || number == 11;
 }
 
 } // namespace
 
-TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent) {
+TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent), IloStorage1(access::makeIloStorage1()) {
     AnaF = this;
     setObjectName(QStringLiteral("AnaF"));
     setWindowTitle(qs(identity::kApplicationTitle));
@@ -230,6 +233,7 @@ void TAnaF::buildCommandBar(QWidget* central) {
     connect(button(8), &TIloWinButton::clicked, this, &TAnaF::IloWinButton8Click);
     connect(button(9), &TIloWinButton::clicked, this, &TAnaF::IloWinButton9Click);
     connect(button(7), &TIloWinButton::clicked, this, &TAnaF::IloWinButton7Click);
+    connect(button(11), &TIloWinButton::clicked, this, &TAnaF::IloWinButton11Click);
 }
 
 void TAnaF::buildMenu() {
@@ -330,13 +334,13 @@ void TAnaF::FormShow() {
 }
 
 void TAnaF::Timer1Timer() {
-    if (!platform::fileExists(platform::dataFile("dosya.ini"))) {
+    if (!access::storedValuesFileExists()) {
         timer_->stop();
-        // The password-change window opens here, to set the first password.
+        ShowModalForm(K_SifreDegF, this); // the first password
     }
     if (loginDue) {
         timer_->stop();
-        // The login window opens here.
+        ShowModalForm(K_PasswordF, this);
     }
     loginDue = false;
 }
@@ -462,6 +466,12 @@ void TAnaF::IloWinButton1Click() {
 void TAnaF::IloWinButton5Click() {
     SearchScope = 1;
     ShowModalForm(K_FindF, 1, nullptr, this);
+}
+
+void TAnaF::IloWinButton11Click() {
+    ShowModalForm(K_SifreDegF, this);
+    // After a change the login is due, and the next tick shows the login window.
+    timer_->start();
 }
 
 void TAnaF::IloWinButton4Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormStorage.h"
+#include "access/IloStorage.h"
 #include "browse/MainList.h"
 #include "platform/DataFolderLock.h"
 #include "store/Catalogue.h"
@@ -42,6 +43,9 @@ public:
     int SearchScope = 0;          // 1 all archives, 2 the active archive
     bool loginDue = false;
     bool loggedIn = false;
+    // The program password's stored-values component; the login and the
+    // password-change window point it at "dosya.ini" when they are created.
+    access::TIloStorage IloStorage1;
 
     TImageList* ImageList1 = nullptr; // 32 × 32
     TImageList* ImageList2 = nullptr; // 16 × 16
@@ -73,6 +77,9 @@ public:
     void ListView1DblClick(int row);
     void PopupMenu1Popup();
     void BuyukSimge1Click(QAction* sender);
+
+    // "Şifre Değiştir": the password-change window, then the timer runs again.
+    void IloWinButton11Click();
 
     // Controls, by the names the program gives them.
     TIloWinButton* button(int number) const;

@@ -1,4 +1,5 @@
 #include "app/TAnaF.h"
+#include "AccessSteps.h"
 #include "TestPrompter.h"
 #include "TestSupport.h"
 #include "app/MainListModel.h"
@@ -57,10 +58,14 @@ private:
     std::unique_ptr<test::TestPrompter> prompter;
     std::unique_ptr<TAnaF> window;
 
+    // Starts the program and passes its login, as a user does: on a first start
+    // (no "dosya.ini") the password-change window sets the password first.
     void start() {
+        test::StartGate gate(*prompter);
         window = std::make_unique<TAnaF>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        gate.passed(*window);
     }
     QStringList captions() const {
         QStringList out;
@@ -324,6 +329,7 @@ private Q_SLOTS:
 
         window->menuItem(QStringLiteral("BuyukSimge1"))->trigger();
         QCOMPARE(window->ListView1()->viewStyle(), TListView::ViewStyle::Icon);
+        prompter->answers = {true}; // "Programdan çıkmak istiyormusunuz ?"
         window->close();
         QCOMPARE(test::readFile(data / "AnaF.ini"),
                  std::string("[TAnaF]\r\nListe1_Checked=False\r\nBuyukSimge1_Checked=True\r\n"
@@ -391,6 +397,7 @@ private Q_SLOTS:
 
     void closingWithoutLoginAsksNothing() {
         start();
+        window->loggedIn = false; // as after a refused password
         QVERIFY(window->close());
         QVERIFY(prompter->messages.isEmpty());
     }

@@ -1,5 +1,6 @@
 #include "capture/TK_FindF.h"
 
+#include "AccessSteps.h"
 #include "WindowTestEnv.h"
 #include "app/TAnaF.h"
 #include "app/TK_YardimF.h"
@@ -255,9 +256,13 @@ private Q_SLOTS:
                                                 {"Yok", "G", "S", "0", ""},
                                                 {"B", "G", "S", "1", ""},
                                                 {"C", "H", "", "0", ""}}));
+        test::StartGate gate(env->prompter);
         gui::TAnaF main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        gate.passed(main);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(main.button(5)->isVisible());
         struct Run {
             QString heading, location;
@@ -298,12 +303,19 @@ private Q_SLOTS:
                                          u("B|rapor.doc|E:\\rapor.doc")}));
         QCOMPARE(env->prompter.take(), QStringList(2, u("Bilgi: Arama tamamlandı.")));
         QVERIFY(!gui::K_FindF);
+        env->prompter.answers.push_back(true);
         main.close();
+        QCOMPARE(env->prompter.take(),
+                 QStringList{QStringLiteral("Soru: Programdan çıkmak istiyormusunuz ?")});
     }
 
     void theViewerSearchesItsOwnArchive() {
         auto load = capture::parseContentFile(*text::encodeCp1254(kDisk));
+        test::StartGate gate(env->prompter);
         gui::TAnaF main;
+        gate.passed(main);
+        if (QTest::currentTestFailed())
+            return;
         gui::TK_GoruntuleF viewer(std::move(load.tree), QString());
         viewer.show();
         QStringList found;

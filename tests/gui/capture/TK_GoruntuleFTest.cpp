@@ -1,5 +1,6 @@
 #include "capture/TK_GoruntuleF.h"
 
+#include "AccessSteps.h"
 #include "CaptureFixture.h"
 #include "WindowTestEnv.h"
 #include "app/MainListModel.h"
@@ -237,9 +238,13 @@ private Q_SLOTS:
         test::writeFile(
             env->data / "ARSIV_Y.DB",
             test::registerFileText({{"Arsiv", "G", "S", "0", ""}, {"Hasar", "G", "S", "0", ""}}));
+        test::StartGate gate(env->prompter);
         gui::TAnaF main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        gate.passed(main);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(main.button(2)->isVisible());
         auto dbl = [&](int row) {
             main.ListView1()->selectRow(row);
@@ -267,7 +272,10 @@ private Q_SLOTS:
         QCOMPARE(env->prompter.take(),
                  QStringList{QStringLiteral("Hata: Invalid level (2) for item \"x\"")});
         QCOMPARE(shown, 2);
+        env->prompter.answers.push_back(true);
         main.close();
+        QCOMPARE(env->prompter.take(),
+                 QStringList{QStringLiteral("Soru: Programdan çıkmak istiyormusunuz ?")});
     }
 };
 

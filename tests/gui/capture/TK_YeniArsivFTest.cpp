@@ -1,5 +1,6 @@
 #include "capture/TK_YeniArsivF.h"
 
+#include "AccessSteps.h"
 #include "CaptureFixture.h"
 #include "WindowTestEnv.h"
 #include "app/MainListModel.h"
@@ -335,9 +336,13 @@ private Q_SLOTS:
 
     void theMainWindowListsTheNewArchiveAfterwards() {
         catalogue.reset();
+        test::StartGate gate(env->prompter);
         gui::TAnaF main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        gate.passed(main);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(main.button(1)->isVisible());
         QCOMPARE(main.listModel()->rowCount(), 0);
         bool driven = false;
@@ -359,7 +364,10 @@ private Q_SLOTS:
         QCOMPARE(env->prompter.take(), QStringList{u("Bilgi: Kayıt İşlem Tamamlandı...")});
         QCOMPARE(main.listModel()->rowCount(), 1);
         QCOMPARE(QString::fromStdString(main.listModel()->item(0)->caption), u("Belgeler"));
+        env->prompter.answers.push_back(true);
         main.close();
+        QCOMPARE(env->prompter.take(),
+                 QStringList{QStringLiteral("Soru: Programdan çıkmak istiyormusunuz ?")});
     }
 };
 
