@@ -1,8 +1,8 @@
 #include "Commands.h"
 #include "TerminalProgress.h"
 
-#include "capture/NewArchive.h"
 #include "platform/FileSystem.h"
+#include "register/NewArchive.h"
 #include "store/SerialDate.h"
 
 #include <ostream>
@@ -26,7 +26,7 @@ std::string absoluteFolder(const std::string& path) {
 } // namespace
 
 int runRegister(Cli& cli, const Arguments& args) {
-    capture::NewArchiveInput in;
+    reg::NewArchiveInput in;
     in.path = absoluteFolder(args.positionals.at(0));
     in.name = args.option("--name") ? *args.option("--name") : std::string();
     in.code = args.option("--code") ? *args.option("--code") : std::string();
@@ -55,19 +55,19 @@ int runRegister(Cli& cli, const Arguments& args) {
     // The window's name field never takes these characters; a command line cannot
     // drop them as they are typed, so it refuses them.
     for (char c : in.name)
-        if (capture::isFilteredNameCharacter(c))
+        if (reg::isFilteredNameCharacter(c))
             return cli.fail(kRefused, "Arşiv Adında \" * / : < > ? \\ | karakterleri "
                                       "kullanılamaz...");
 
     if (const int rc = cli.openCatalogue(true))
         return rc;
-    if (const auto refusal = capture::checkNewArchive(cli.catalogue().KayitOrj_T, in))
+    if (const auto refusal = reg::checkNewArchive(cli.catalogue().KayitOrj_T, in))
         return cli.fail(kRefused, *refusal);
 
     auto& con = cli.console();
     TerminalProgress scan(con.err, con.errIsTerminal, "Taranıyor: klasör");
     TerminalProgress write(con.err, con.errIsTerminal, "Lütfen Bekleyiniz.");
-    const auto result = capture::registerNewArchive(cli.catalogue(), in, scan, write);
+    const auto result = reg::registerNewArchive(cli.catalogue(), in, scan, write);
     scan.finish();
     write.finish();
     if (!result.registered)

@@ -130,6 +130,15 @@ TEST_F(Navigation, DeleteRelistsTheCurrentLevel) {
     EXPECT_EQ(shown(relistAfterDelete(c, s)), (V{"27:n1"}));
 }
 
+TEST_F(Navigation, LendingRelistsTheCurrentLevelAndTheTopOneWhole) {
+    open(open(top, "Muzik"), "Pop");
+    EXPECT_EQ(shown(relistAfterLending(c, s)), (V{"27:p1"}));
+    open(top, "Film");
+    EXPECT_EQ(shown(relistAfterLending(c, s)), (V{"26:f1", "28:f2"}));
+    firstPage(c, s);
+    EXPECT_EQ(relistAfterLending(c, s).items.size(), 7u) << "level 0: every archive";
+}
+
 TEST_F(Navigation, EnabledCommandsAndMenuItems) {
     const ListItem group{"Muzik", 24, {}, {}}, dvd{"a", 27, {}, {}}, cd{"b", 29, {}, {}},
         folder{"c", 26, {}, {}}, lentDvd{"d", 30, {}, {}}, lentCd{"e", 28, {}, {}};

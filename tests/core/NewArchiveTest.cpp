@@ -1,4 +1,4 @@
-#include "capture/NewArchive.h"
+#include "register/NewArchive.h"
 
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
@@ -9,7 +9,7 @@
 #include <functional>
 
 using namespace kartavel;
-using capture::NewArchiveInput;
+using reg::NewArchiveInput;
 using test::ScopedDataFolder;
 using test::TempDir;
 using test::writeFile;
@@ -68,7 +68,7 @@ TEST_F(NewArchive, TheChecksRunInOrder) {
     for (const auto& c : cases) {
         NewArchiveInput in = input("Yeni");
         c.change(in);
-        EXPECT_EQ(capture::checkNewArchive(catalogue.KayitOrj_T, in), c.message)
+        EXPECT_EQ(reg::checkNewArchive(catalogue.KayitOrj_T, in), c.message)
             << c.message.value_or("passes");
     }
 }
@@ -79,7 +79,7 @@ TEST_F(NewArchive, RegisteringAppendsTheRecordAndWritesBothFiles) {
     in.group = std::string(31, 'g');
     in.subGroup = "Alt";
     in.mediaKind = 1;
-    const auto r = capture::registerNewArchive(catalogue, in);
+    const auto r = reg::registerNewArchive(catalogue, in);
     EXPECT_TRUE(r.registered);
     EXPECT_EQ(r.files, 1u);
     EXPECT_EQ(r.message, "Kayıt İşlem Tamamlandı...");
@@ -100,7 +100,7 @@ TEST_F(NewArchive, AnEmptyFolderStillRegistersWithAnEmptyContentFile) {
     TempDir empty;
     NewArchiveInput in = input("Bos");
     in.path = empty.path().string();
-    EXPECT_TRUE(capture::registerNewArchive(catalogue, in).registered);
+    EXPECT_TRUE(reg::registerNewArchive(catalogue, in).registered);
     EXPECT_EQ(test::readFile(data / "Bos.ADS"), "");
 }
 
@@ -110,7 +110,7 @@ TEST_F(NewArchive, AFailedRegisterWriteLeavesNothingBehind) {
     // The register's folder entry is taken by a folder, so it cannot be replaced.
     std::filesystem::remove(data / "ARSIV_Y.DB");
     std::filesystem::create_directory(data / "ARSIV_Y.DB");
-    EXPECT_THROW(capture::registerNewArchive(catalogue, input("Yedek")), platform::WriteError);
+    EXPECT_THROW(reg::registerNewArchive(catalogue, input("Yedek")), platform::WriteError);
     EXPECT_FALSE(platform::fileExists(data / "Yedek.ADS"));
     EXPECT_EQ(catalogue.KayitOrj_T.recordCount(), 1);
     EXPECT_FALSE(catalogue.KayitOrj_T.locate("ARSIV_ADI", "Yedek", false));

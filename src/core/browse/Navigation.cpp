@@ -71,6 +71,13 @@ Listing relistAfterDelete(store::Catalogue& catalogue, BrowseState& state) {
     return ListViewAyarla(catalogue, state, 3, "");
 }
 
+Listing relistAfterLending(store::Catalogue& catalogue, BrowseState& state) {
+    // Archives are listed at level 0 only when no archive has a group: all of them.
+    if (state.level == 0)
+        return ListViewAyarla(catalogue, state, 5, "");
+    return relistAfterDelete(catalogue, state);
+}
+
 void selectItem(store::Catalogue& catalogue, const ListItem& item) {
     if (catalogue.KayitOrj_T.active())
         catalogue.KayitOrj_T.locate(store::columns::ARSIV_ADI, item.caption, true);
@@ -84,9 +91,8 @@ MenuState popupMenuState(const BrowseState& state, const ListItem* selected) {
     MenuState m;
     m.firstPage = state.level >= 1 && state.level <= 4;
     if (selected) {
-        m.lend = selected->icon == icons::kDvdArchive || selected->icon == icons::kCdArchive;
-        m.takeBack =
-            selected->icon == icons::kOtherLentArchive || selected->icon == icons::kLentDvdArchive;
+        m.lend = isLendableIcon(selected->icon);
+        m.takeBack = isLentIcon(selected->icon);
     }
     return m;
 }

@@ -5,11 +5,10 @@
 #include "MainListModel.h"
 #include "Prompter.h"
 #include "TListView.h"
-#include "browse/ArchiveCommands.h"
 #include "browse/Navigation.h"
-#include "capture/ArchiveName.h"
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
+#include "register/ArchiveCommands.h"
 #include "store/CatalogueSchemas.h"
 #include "store/ProgramIdentity.h"
 #include "widgets/TBanner.h"
@@ -146,7 +145,7 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent) {
     loginDue = true;
     catalogue.KayitOrj_T.afterPost = [this](store::RecordTable&) {
         if (K_ArsivDuzenleF)
-            guarded([&] { browse::afterEditPost(catalogue); });
+            guarded([&] { reg::afterEditPost(catalogue); });
     };
 
     timer_ = new QTimer(this);
@@ -435,13 +434,9 @@ void TAnaF::applyViewMode() {
 // ---- commands -----------------------------------------------------------------------
 
 void TAnaF::IloWinButton2Click() {
-    auto& t = catalogue.KayitOrj_T;
-    if (t.isEmpty()) {
-        ShowInfo(QStringLiteral("Arşiv kaydı yapılmamış..."));
-        return;
-    }
-    if (!capture::existingContentFile(t.asString(store::columns::ARSIV_ADI))) {
-        ShowInfo(qs(capture::kContentFileMissing));
+    const reg::ViewTarget view = reg::viewCurrentArchive(catalogue);
+    if (!view.file) {
+        ShowInfo(qs(view.message));
         return;
     }
     // The viewer opens the content file here.
@@ -458,7 +453,7 @@ void TAnaF::IloWinButton4Click() {
             return;
         bool deleted = false;
         guarded([&] {
-            browse::deleteCurrentArchive(catalogue);
+            reg::deleteCurrentArchive(catalogue);
             deleted = true;
         });
         if (!deleted)
