@@ -19,6 +19,13 @@ const std::vector<CommandSyntax>& commandTable() {
         {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case"}},
         {"delete", 1, 1, {}, {"--yes"}},
         {"browse", 0, 2, {}, {}},
+        {"filter",
+         0,
+         0,
+         {"--name", "--code", "--from", "--to", "--group", "--sub", "--media", "--lent", "--sort"},
+         {"--reverse"}},
+        {"lend", 1, 1, {"--to", "--date", "--due", "--note"}, {}},
+        {"return", 1, 1, {}, {}},
     };
     return commands;
 }
@@ -29,6 +36,7 @@ Runner runnerFor(std::string_view command) {
     static const std::pair<std::string_view, Runner> runners[] = {
         {"register", runRegister}, {"list", runList},     {"show", runShow},
         {"search", runSearch},     {"delete", runDelete}, {"browse", runBrowse},
+        {"filter", runFilter},     {"lend", runLend},     {"return", runReturn},
     };
     for (const auto& [name, run] : runners)
         if (name == command)
@@ -63,6 +71,14 @@ Komutlar:
   delete AD [--yes]            Arşivi ve arşiv dosyasını siler (onay ister).
   browse [GRUP [ALTGRUP]]      Ana penceredeki listenin o yerde gösterdiği öğeler:
                                SİMGE, AD, ÖZEL KOD, TARİH.
+  filter [--name AD] [--code KOD] [--from YYYY-AA-GG] [--to YYYY-AA-GG]
+         [--group GRUP] [--sub ALTGRUP] [--media dvd|cd|folder] [--lent yes|no]
+         [--sort date|name|code] [--reverse]
+                               Arşiv Arama penceresinin listesi: AD, ÖZEL KOD,
+                               TARİH, GRUP, ALT GRUP, SİMGE (varsayılan sıra: tarih).
+  lend AD --to KİŞİ --date YYYY-AA-GG [--due YYYY-AA-GG] [--note AÇIKLAMA]
+                               DVD ya da CD arşivini emanet verir.
+  return AD                    Emanet verilen arşivi teslim alır.
 
 Genel seçenekler:
   --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü)

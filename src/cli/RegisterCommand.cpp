@@ -33,25 +33,10 @@ int runRegister(Cli& cli, const Arguments& args) {
     in.group = args.option("--group") ? *args.option("--group") : std::string();
     in.subGroup = args.option("--sub") ? *args.option("--sub") : std::string();
     in.date = store::todaySerial();
-    if (const std::string* d = args.option("--date")) {
-        if (d->empty()) {
-            in.date.reset();
-        } else if (auto parsed = store::parseIsoDate(*d)) {
-            in.date = *parsed;
-        } else {
-            return cli.fail(kUsage, "--date YYYY-AA-GG biçiminde bir gün olmalı: " + *d);
-        }
-    }
-    if (const std::string* m = args.option("--media")) {
-        if (*m == "dvd")
-            in.mediaKind = 0;
-        else if (*m == "cd")
-            in.mediaKind = 1;
-        else if (*m == "folder")
-            in.mediaKind = 2;
-        else
-            return cli.fail(kUsage, "--media dvd, cd ya da folder olmalı: " + *m);
-    }
+    if (const int rc = dateOption(cli, args, "--date", in.date))
+        return rc;
+    if (const int rc = choiceOption(cli, args, "--media", {"dvd", "cd", "folder"}, in.mediaKind))
+        return rc;
     // The window's name field never takes these characters; a command line cannot
     // drop them as they are typed, so it refuses them.
     for (char c : in.name)
