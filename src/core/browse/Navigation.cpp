@@ -71,11 +71,15 @@ Listing relistAfterDelete(store::Catalogue& catalogue, BrowseState& state) {
     return ListViewAyarla(catalogue, state, 3, "");
 }
 
-Listing relistAfterLending(store::Catalogue& catalogue, BrowseState& state) {
-    // Archives are listed at level 0 only when no archive has a group: all of them.
-    if (state.level == 0)
-        return ListViewAyarla(catalogue, state, 5, "");
-    return relistAfterDelete(catalogue, state);
+Listing relistCurrentLevel(store::Catalogue& catalogue, BrowseState& state) {
+    switch (state.level) {
+    case 0:
+        return ListViewAyarla(catalogue, state, 1, "");
+    case 1:
+        return ListViewAyarla(catalogue, state, 2, state.currentGroup);
+    default:
+        return relistAfterDelete(catalogue, state);
+    }
 }
 
 void selectItem(store::Catalogue& catalogue, const ListItem& item) {
