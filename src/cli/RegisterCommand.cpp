@@ -1,7 +1,6 @@
 #include "Commands.h"
 #include "TerminalProgress.h"
 
-#include "platform/FileSystem.h"
 #include "register/NewArchive.h"
 #include "store/SerialDate.h"
 
@@ -9,25 +8,9 @@
 
 namespace kartavel::cli {
 
-namespace {
-
-// The folder as the window's folder field gives it: absolute, without "." and ".."
-// steps, and without a trailing separator (but for the root itself).
-std::string absoluteFolder(const std::string& path) {
-    if (path.empty())
-        return path;
-    auto p = std::filesystem::absolute(platform::pathFromUtf8(path)).lexically_normal();
-    std::string s = platform::utf8FromPath(p);
-    while (s.size() > 1 && s.back() == '/')
-        s.pop_back();
-    return s;
-}
-
-} // namespace
-
 int runRegister(Cli& cli, const Arguments& args) {
     reg::NewArchiveInput in;
-    in.path = absoluteFolder(args.positionals.at(0));
+    in.path = reg::registrationFolder(args.positionals.at(0));
     in.name = args.option("--name") ? *args.option("--name") : std::string();
     in.code = args.option("--code") ? *args.option("--code") : std::string();
     in.group = args.option("--group") ? *args.option("--group") : std::string();

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
 #include "store/CatalogueSchemas.h"
+#include "text/Cp1254.h"
 
 #include <gtest/gtest.h>
 
@@ -114,4 +115,45 @@ TEST_F(NewArchive, AFailedRegisterWriteLeavesNothingBehind) {
     EXPECT_FALSE(platform::fileExists(data / "Yedek.ADS"));
     EXPECT_EQ(catalogue.KayitOrj_T.recordCount(), 1);
     EXPECT_FALSE(catalogue.KayitOrj_T.locate("ARSIV_ADI", "Yedek", false));
+}
+
+TEST_F(NewArchive, TheFolderFieldIsTakenAbsoluteAndWithoutATrailingSeparator) {
+    const std::string top = src.path().string();
+    const struct {
+        std::string typed, taken;
+    } cases[] = {
+        {"", ""},
+        {top, top},
+        {top + "/", top},
+        {top + "/d/..//", top},
+        {top + "/./d", top + "/d"},
+        {"/", "/"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(reg::registrationFolder(c.typed), c.taken) << c.typed;
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(src.path());
+    EXPECT_EQ(reg::registrationFolder("d"), top + "/d");
+    std::filesystem::current_path(cwd);
+}
+
+TEST_F(NewArchive, TheGroupChoicesComeFromTheGroupFilesInFileOrder) {
+    EXPECT_TRUE(reg::groupChoices().empty());
+    EXPECT_TRUE(reg::subGroupChoices("Müzik").empty());
+    // Table files are code page 1254.
+    const auto table = [](std::initializer_list<std::string_view> lines) {
+        return *text::encodeCp1254(test::crlfLines(lines));
+    };
+    writeFile(data / "GRUB.DB", table({"[RecNo1]", "GRUBU=Müzik", "[RecNo2]", "GRUBU=Film",
+                                       "[RecNo3]", "GRUBU=müzik"}));
+    writeFile(data / "ALTGRUB.DB",
+              table({"[RecNo1]", "ANAGRUP=Müzik", "ALTGRUP=Rock", "[RecNo2]", "ANAGRUP=Film",
+                     "ALTGRUP=Dram", "[RecNo3]", "ANAGRUP=müzik", "ALTGRUP=Caz", "[RecNo4]",
+                     "ANAGRUP=Müzik", "ALTGRUP=Pop"}));
+    using V = std::vector<std::string>;
+    EXPECT_EQ(reg::groupChoices(), (V{"Müzik", "Film", "müzik"}));
+    EXPECT_EQ(reg::subGroupChoices("Müzik"), (V{"Rock", "Pop"}));
+    EXPECT_EQ(reg::subGroupChoices("müzik"), (V{"Caz"}));
+    EXPECT_EQ(reg::subGroupChoices(""), V{});
+    EXPECT_EQ(reg::subGroupChoices("Yok"), V{});
 }

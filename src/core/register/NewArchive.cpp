@@ -2,11 +2,15 @@
 
 #include "capture/ArchiveName.h"
 #include "capture/ArsivAktar.h"
+#include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
+#include "platform/PathForm.h"
 #include "store/CatalogueSchemas.h"
 #include "store/TableFile.h"
 #include "text/TurkishUpperCase.h"
 #include "text/Utf8.h"
+
+#include <functional>
 
 namespace kartavel::reg {
 
@@ -16,6 +20,16 @@ bool isFilteredNameCharacter(char c) {
     return capture::kForbiddenNameCharacters.find(c) != std::string_view::npos;
 }
 
+std::string registrationFolder(const std::string& typed) {
+    if (typed.empty())
+        return typed;
+    const auto p = std::filesystem::absolute(platform::pathFromUtf8(typed)).lexically_normal();
+    std::string s = platform::utf8FromPath(p);
+    while (s.size() > 1 && s.back() == platform::kNativeSeparator)
+        s.pop_back();
+    return s;
+}
+
 namespace {
 
 // What the register keeps of a group or sub-group text: its first 30 characters.
@@ -23,7 +37,38 @@ std::string registerText(std::string_view s) {
     return std::string(text::leftCharacters(s, 30));
 }
 
+// One column of every record of a table file loaded into a table of `schema`,
+// taken where `keep` holds.
+std::vector<std::string> columnOf(const store::TableSchema& schema, std::string_view file,
+                                  std::string_view column,
+                                  const std::function<bool(const store::RecordTable&)>& keep) {
+    store::RecordTable t(schema);
+    t.open();
+    const auto path = platform::dataFile(file);
+    if (platform::fileExists(path))
+        store::RxMemoryLoadFromFile(t, path);
+    std::vector<std::string> out;
+    const int field = t.requireField(column);
+    for (t.first(); !t.eof(); t.next())
+        if (keep(t))
+            out.push_back(t.asString(field));
+    return out;
+}
+
 } // namespace
+
+std::vector<std::string> groupChoices() {
+    return columnOf(store::schemas::Grubu_Rx(), store::files::kGroups, cols::GRUBU,
+                    [](const store::RecordTable&) { return true; });
+}
+
+std::vector<std::string> subGroupChoices(std::string_view group) {
+    if (group.empty())
+        return {};
+    return columnOf(
+        store::schemas::AltGrubu_Rx(), store::files::kSubGroups, cols::ALTGRUP,
+        [group](const store::RecordTable& t) { return t.asString(cols::ANAGRUP) == group; });
+}
 
 std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
                                            const NewArchiveInput& in) {

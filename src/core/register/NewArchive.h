@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Registering a new archive: the new-archive window's checks, its scan and content
 // file, and the record it appends to the register. The program's window and the
@@ -27,6 +28,20 @@ struct NewArchiveInput {
 // A character the name field (and the lending description) discards as it is
 // typed (capture::kForbiddenNameCharacters).
 bool isFilteredNameCharacter(char c);
+
+// The folder as a registration takes it from the folder field: absolute, without
+// "." and ".." steps and without a trailing separator (but for the root itself), so
+// that the content file's outline starts at the medium's root whatever was typed.
+// An empty text stays empty.
+std::string registrationFolder(const std::string& typed);
+
+// The group field's choices: the groups of "GRUB.DB" in file order (none when the
+// file is missing). Read again each time, so groups added meanwhile appear.
+std::vector<std::string> groupChoices();
+
+// The sub-group field's choices for a group: the sub-groups of "ALTGRUB.DB" whose
+// group is exactly `group`, in file order; none for an empty group.
+std::vector<std::string> subGroupChoices(std::string_view group);
 
 // The checks of "Kaydet", in their order; the message of the first that fails, or
 // nothing. After the window's five checks come two that keep the catalogue whole:

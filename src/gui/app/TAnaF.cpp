@@ -3,15 +3,21 @@
 #include "FormAyar.h"
 #include "ImageLists.h"
 #include "MainListModel.h"
+#include "ModalForms.h"
 #include "Prompter.h"
 #include "TListView.h"
+#include "WindowParts.h"
 #include "browse/Navigation.h"
+#include "capture/TK_FindF.h"
+#include "capture/TK_GoruntuleF.h"
+#include "capture/TK_YeniArsivF.h"
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "register/ArchiveCommands.h"
 #include "store/CatalogueSchemas.h"
 #include "store/ProgramIdentity.h"
 #include "widgets/TBanner.h"
+#include "widgets/TILOAbout.h"
 #include "widgets/TIloWinButton.h"
 
 #include <QActionGroup>
@@ -66,10 +72,20 @@ constexpr CommandButton kCommandBar[] = {
     {3, "Kapat", "", 4},
 };
 
+// The about box as the main window declares it: the tall picture and the team.
+TILOAbout* makeAboutBox(QObject* parent) {
+    auto* about = new TILOAbout(parent);
+    about->setObjectName(QStringLiteral("ILOAbout1"));
+    about->setPicture(picture(QStringLiteral("about"), QSize(146, 441)));
+    about->setTeam({qs(identity::kApplicationTitle)});
+    return about;
+}
+
 // Buttons whose windows are not part of the program yet stay out of sight: each
 // appears with its window.
 bool commandAvailable(int number) {
-    return number == 9 || number == 4 || number == 3;
+    return number == 9 || number == 4 || number == 3 || number == 7 || number == 1 || number == 2 ||
+           number == 5;
 }
 
 } // namespace
@@ -88,6 +104,7 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent) {
     ImageList1->setObjectName(QStringLiteral("ImageList1"));
     ImageList2 = makeImageList(16, this);
     ImageList2->setObjectName(QStringLiteral("ImageList2"));
+    ILOAbout1 = makeAboutBox(this);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -205,11 +222,14 @@ void TAnaF::buildCommandBar(QWidget* central) {
     // The window starts at the top level, where "Yukarı" has nowhere to go.
     button(9)->setEnabled(false);
 
+    connect(button(1), &TIloWinButton::clicked, this, &TAnaF::IloWinButton1Click);
     connect(button(2), &TIloWinButton::clicked, this, &TAnaF::IloWinButton2Click);
+    connect(button(5), &TIloWinButton::clicked, this, &TAnaF::IloWinButton5Click);
     connect(button(3), &TIloWinButton::clicked, this, &QWidget::close);
     connect(button(4), &TIloWinButton::clicked, this, &TAnaF::IloWinButton4Click);
     connect(button(8), &TIloWinButton::clicked, this, &TAnaF::IloWinButton8Click);
     connect(button(9), &TIloWinButton::clicked, this, &TAnaF::IloWinButton9Click);
+    connect(button(7), &TIloWinButton::clicked, this, &TAnaF::IloWinButton7Click);
 }
 
 void TAnaF::buildMenu() {
@@ -247,19 +267,10 @@ void TAnaF::buildStatusBar() {
     auto* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    auto panel = [bar](const QString& text, int width, Qt::Alignment align) {
-        auto* l = new QLabel(text, bar);
-        l->setFixedWidth(width);
-        l->setAlignment(align | Qt::AlignVCenter);
-        l->setFrameShape(QFrame::Panel);
-        l->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(l);
-        return l;
-    };
-    panel(QStringLiteral("Kayıt Sayısı"), 100, Qt::AlignLeft);
-    countPanel_ = panel(QString(), 75, Qt::AlignRight);
+    addStatusPanel(bar, QStringLiteral("Kayıt Sayısı"), 100, Qt::AlignLeft);
+    countPanel_ = addStatusPanel(bar, QString(), 75, Qt::AlignRight);
     countPanel_->setObjectName(QStringLiteral("CountPanel"));
-    panel(QString(), 50, Qt::AlignLeft);
+    addStatusPanel(bar, QString(), 50, Qt::AlignLeft);
 }
 
 TIloWinButton* TAnaF::button(int number) const {
@@ -434,12 +445,18 @@ void TAnaF::applyViewMode() {
 // ---- commands -----------------------------------------------------------------------
 
 void TAnaF::IloWinButton2Click() {
-    const reg::ViewTarget view = reg::viewCurrentArchive(catalogue);
-    if (!view.file) {
-        ShowInfo(qs(view.message));
-        return;
-    }
-    // The viewer opens the content file here.
+    TK_GoruntuleF::open(reg::viewCurrentArchive(catalogue), label8_->text(), this);
+}
+
+void TAnaF::IloWinButton1Click() {
+    ShowModalForm(K_YeniArsivF, catalogue, this);
+    guarded([&] { catalogue.reloadRegister(); });
+    ListViewAyarla(1, QString());
+}
+
+void TAnaF::IloWinButton5Click() {
+    SearchScope = 1;
+    ShowModalForm(K_FindF, 1, nullptr, this);
 }
 
 void TAnaF::IloWinButton4Click() {
@@ -474,6 +491,13 @@ void TAnaF::IloWinButton8Click() {
     t.locate(store::columns::ARSIV_ADI, t.asString(store::columns::ARSIV_ADI), true);
     // The edit window opens here on that record.
     ListViewAyarla(1, QString());
+}
+
+void TAnaF::IloWinButton7Click() {
+    ILOAbout1->setCaption(windowTitle());
+    ILOAbout1->setTopPicture(bannerPicture());
+    ILOAbout1->setProgramName(qs(identity::kAboutName));
+    ILOAbout1->Execute();
 }
 
 } // namespace kartavel::gui

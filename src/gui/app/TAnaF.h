@@ -20,6 +20,7 @@ namespace kartavel::gui {
 
 class MainListModel;
 class TBanner;
+class TILOAbout;
 class TIloWinButton;
 class TImageList;
 class TListView;
@@ -44,6 +45,7 @@ public:
 
     TImageList* ImageList1 = nullptr; // 32 × 32
     TImageList* ImageList2 = nullptr; // 16 × 16
+    TILOAbout* ILOAbout1 = nullptr;   // the about box
 
     // Fills the list for a mode and a name, and shows the count and button states.
     void ListViewAyarla(int mode, const QString& name);
@@ -59,10 +61,13 @@ public:
     // --- handlers -------------------------------------------------------------------
     void FormShow();
     void Timer1Timer();
+    void IloWinButton1Click(); // new archive
     void IloWinButton2Click(); // view
+    void IloWinButton5Click(); // content search
     void IloWinButton4Click(); // delete
     void IloWinButton8Click(); // edit
     void IloWinButton9Click(); // up
+    void IloWinButton7Click(); // about
     void IlkSayfayaGit1Click();
     void ListView1Click(int row);
     void ListView1DblClick(int row);

@@ -44,13 +44,7 @@ void TListView::prepare(QAbstractItemView* view) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     view->installEventFilter(this);
-    // The selection stays visible when the list loses the focus.
-    QPalette p = view->palette();
-    p.setBrush(QPalette::Inactive, QPalette::Highlight,
-               p.brush(QPalette::Active, QPalette::Highlight));
-    p.setBrush(QPalette::Inactive, QPalette::HighlightedText,
-               p.brush(QPalette::Active, QPalette::HighlightedText));
-    view->setPalette(p);
+    keepSelectionVisible(view);
     connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) {
         if (i.isValid())
             Q_EMIT itemClicked(i.row());
@@ -62,6 +56,15 @@ void TListView::prepare(QAbstractItemView* view) {
     connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& p) {
         Q_EMIT contextMenuRequested(view->viewport()->mapToGlobal(p));
     });
+}
+
+void TListView::keepSelectionVisible(QAbstractItemView* view) {
+    QPalette p = view->palette();
+    p.setBrush(QPalette::Inactive, QPalette::Highlight,
+               p.brush(QPalette::Active, QPalette::Highlight));
+    p.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+               p.brush(QPalette::Active, QPalette::HighlightedText));
+    view->setPalette(p);
 }
 
 void TListView::setModel(QAbstractItemModel* model) {

@@ -32,6 +32,10 @@ public:
     void clearSelection();
 
     QAbstractItemView* currentView() const;
+
+    // Keeps a view's selection in its active colours while another control has
+    // the focus.
+    static void keepSelectionVisible(QAbstractItemView* view);
     QTableView* reportView() const { return report_; }
     QListView* iconView() const { return icons_; }
 

@@ -1,5 +1,6 @@
 #include "TSplashF.h"
 
+#include "widgets/Fonts.h"
 #include "widgets/TGauge.h"
 
 #include <QApplication>
@@ -13,13 +14,6 @@
 namespace kartavel::gui {
 
 namespace {
-
-QFont arialBold(int pixels) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
 
 // The splash picture on the window's background colour.
 QImage splashPicture(QSize size) {

@@ -6,10 +6,13 @@
 #include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
 #include "platform/FileSystem.h"
+#include "widgets/TAboutF.h"
 #include "widgets/TIloWinButton.h"
+#include "widgets/TSecretPanel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -132,6 +135,41 @@ private Q_SLOTS:
         QVERIFY(!window->loginDue);
         for (const auto& e : std::filesystem::directory_iterator(data))
             QVERIFY2(e.path().extension() != ".DB", e.path().c_str());
+        QVERIFY(prompter->messages.isEmpty());
+    }
+
+    // "Hakkında" shows the about box with the main window's title and banner and the
+    // program's name; Escape closes it.
+    void aboutShowsTheProgramsNameAndPictures() {
+        start();
+        QVERIFY(window->button(7)->isVisible());
+        QCOMPARE(window->button(7)->caption(), QStringLiteral("Hakkında"));
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<gui::TAboutF*>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            seen = true;
+            QCOMPARE(about->windowTitle(), QStringLiteral("TAVRIS Kartavel s1.06.01f"));
+            QCOMPARE(about->RxLabel4()->text(), QStringLiteral("Kartavel s1.06.01"));
+            QCOMPARE(about->SecretPanel1()->lines().value(0), QStringLiteral("Kartavel s1.06.01"));
+            QCOMPARE(about->statusPanel()->text(), QStringLiteral("TAVRIS Kartavel s1.06.01"));
+            QCOMPARE(about->Image3()->pixmap().toImage(), window->bannerPicture().toImage());
+            QCOMPARE(about->Image1()->pixmap().size(), QSize(146, 441));
+            QCOMPARE(about->SecretPanel2()->lines().constLast(), QStringLiteral("TAVRIS Kartavel"));
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        // Should the box stay open, the test fails instead of hanging.
+        bool stuck = false;
+        QTimer::singleShot(5000, window.get(), [&stuck] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                stuck = true;
+                w->hide();
+            }
+        });
+        QTest::mouseClick(window->button(7), Qt::LeftButton);
+        QVERIFY(seen);
+        QVERIFY(!stuck);
+        QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(prompter->messages.isEmpty());
     }
 

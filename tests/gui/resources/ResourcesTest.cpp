@@ -50,6 +50,7 @@ private Q_SLOTS:
         QTest::newRow("login_banner")
             << QStringLiteral(":/pictures/login_banner.svg") << QSize(400, 49);
         QTest::newRow("splash") << QStringLiteral(":/pictures/splash.svg") << QSize(450, 200);
+        QTest::newRow("about") << QStringLiteral(":/pictures/about.svg") << QSize(146, 441);
         QTest::newRow("program") << QStringLiteral(":/pictures/program.svg") << QSize(256, 256);
         QTest::newRow("16/program") << QStringLiteral(":/pictures16/program.svg") << QSize(16, 16);
     }
