@@ -66,8 +66,7 @@ constexpr const char* kCountText = "Liste Sayısı :  ";
 
 } // namespace
 
-void TK_GoruntuleF::open(const reg::ViewTarget& target, const QString& location,
-                         QWidget* parent) {
+void TK_GoruntuleF::open(const reg::ViewTarget& target, const QString& location, QWidget* parent) {
     const auto& file = target.file;
     if (!file) {
         ShowInfo(qs(target.message));

@@ -39,26 +39,6 @@ namespace {
 constexpr int kNameLength = 40;
 constexpr int kCodeLength = 50;
 
-void fillChoices(QComboBox* combo, const std::vector<std::string>& choices) {
-    // Refilling an editable list must not change what the user typed.
-    const QString text = combo->currentText();
-    combo->clear();
-    for (const auto& c : choices)
-        combo->addItem(qs(c));
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
-
-// An editable drop-down list whose text is free, within the register's code page.
-QComboBox* choiceField(QWidget* parent, const char* objectName) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(objectName));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->lineEdit()->setValidator(new CodePageValidator({}, combo));
-    return combo;
-}
-
 } // namespace
 
 TK_YeniArsivF::TK_YeniArsivF(store::Catalogue& catalogue, QWidget* parent)
@@ -73,12 +53,7 @@ TK_YeniArsivF::TK_YeniArsivF(store::Catalogue& catalogue, QWidget* parent)
 
     IloWinButton1_ = commandButton(this, "IloWinButton1", QStringLiteral("Kaydet"), 6, {100, 30});
     IloWinButton2_ = commandButton(this, "IloWinButton2", QStringLiteral("Kapat"), 4, {100, 30});
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(10, 0, 10, 0);
-    buttons->addStretch(1);
-    buttons->addWidget(IloWinButton1_);
-    buttons->addWidget(IloWinButton2_);
-    column->addLayout(buttons);
+    column->addLayout(buttonRow({IloWinButton1_, IloWinButton2_}));
 
     StatusBar1_ = new QStatusBar(this);
     StatusBar1_->setObjectName(QStringLiteral("StatusBar1"));
@@ -313,8 +288,7 @@ void TK_YeniArsivF::IloWinButton3Click() {
     const QString path = DirectoryEdit1_->text();
     if (path.isEmpty())
         return;
-    const QString label =
-        qs(platform::volumeLabel(reg::registrationFolder(path.toStdString())));
+    const QString label = qs(platform::volumeLabel(reg::registrationFolder(path.toStdString())));
     // A label that cannot be read leaves the name as it was.
     const QString name = nameFilter_->filtered(label).left(kNameLength);
     if (!name.isEmpty())
