@@ -25,6 +25,13 @@ const std::vector<CommandSyntax>& commandTable() {
         {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case"}},
         {"delete", 1, 1, {}, {"--yes"}},
         {"browse", 0, 2, {}, {}},
+        {"filter",
+         0,
+         0,
+         {"--name", "--code", "--from", "--to", "--group", "--sub", "--media", "--lent", "--sort"},
+         {"--reverse"}},
+        {"lend", 1, 1, {"--to", "--date", "--due", "--note"}, {}},
+        {"return", 1, 1, {}, {}},
         {"passwd", 0, 0, {}, {}},
     };
     return commands;
@@ -36,6 +43,7 @@ Runner runnerFor(std::string_view command) {
     static const std::pair<std::string_view, Runner> runners[] = {
         {"register", runRegister}, {"list", runList},     {"show", runShow},
         {"search", runSearch},     {"delete", runDelete}, {"browse", runBrowse},
+        {"filter", runFilter},     {"lend", runLend},     {"return", runReturn},
         {"passwd", runPasswd},
     };
     for (const auto& [name, run] : runners)
@@ -71,6 +79,14 @@ Komutlar:
   delete AD [--yes]            Arşivi ve arşiv dosyasını siler (onay ister).
   browse [GRUP [ALTGRUP]]      Ana penceredeki listenin o yerde gösterdiği öğeler:
                                SİMGE, AD, ÖZEL KOD, TARİH.
+  filter [--name AD] [--code KOD] [--from YYYY-AA-GG] [--to YYYY-AA-GG]
+         [--group GRUP] [--sub ALTGRUP] [--media dvd|cd|folder] [--lent yes|no]
+         [--sort date|name|code] [--reverse]
+                               Arşiv Arama penceresinin listesi: AD, ÖZEL KOD,
+                               TARİH, GRUP, ALT GRUP, SİMGE (varsayılan sıra: tarih).
+  lend AD --to KİŞİ --date YYYY-AA-GG [--due YYYY-AA-GG] [--note AÇIKLAMA]
+                               DVD ya da CD arşivini emanet verir.
+  return AD                    Emanet verilen arşivi teslim alır.
   passwd                       Program parolasını koyar ya da değiştirir: eski
                                parola (varsa), yeni parola ve tekrarı.
 

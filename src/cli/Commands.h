@@ -3,6 +3,11 @@
 #include "Cli.h"
 #include "capture/ContentFile.h"
 
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+
 // The commands. Each returns its exit code.
 namespace kartavel::cli {
 
@@ -13,6 +18,20 @@ int runSearch(Cli& cli, const Arguments& args);
 int runDelete(Cli& cli, const Arguments& args);
 int runBrowse(Cli& cli, const Arguments& args);
 int runPasswd(Cli& cli, const Arguments& args);
+int runFilter(Cli& cli, const Arguments& args);
+int runLend(Cli& cli, const Arguments& args);
+int runReturn(Cli& cli, const Arguments& args);
+
+// A date option, YYYY-MM-DD; an option not given, or given empty, is no date. Returns
+// kDone, or kUsage once its message has been written.
+int dateOption(Cli& cli, const Arguments& args, std::string_view name,
+               std::optional<std::int32_t>& date);
+
+// An option that names one of `choices`; `index` becomes its place among them and
+// stays as it is when the option is not given. Returns kDone, or kUsage once its
+// message has been written.
+int choiceOption(Cli& cli, const Arguments& args, std::string_view name,
+                 std::initializer_list<std::string_view> choices, int& index);
 
 // Makes the register's current record the archive named `name`: the first record
 // whose name equals it exactly, else the first equal to it without regard to letter

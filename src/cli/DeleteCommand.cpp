@@ -1,6 +1,6 @@
 #include "Commands.h"
 
-#include "browse/ArchiveCommands.h"
+#include "register/ArchiveCommands.h"
 
 #include <istream>
 #include <ostream>
@@ -35,7 +35,7 @@ int runDelete(Cli& cli, const Arguments& args) {
         if (!isYes(answer))
             return cli.fail(kRefused, "Arşiv silinmedi.");
     }
-    browse::deleteCurrentArchive(cli.catalogue());
+    reg::deleteCurrentArchive(cli.catalogue());
     return kDone;
 }
 

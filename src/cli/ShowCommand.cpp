@@ -1,6 +1,6 @@
 #include "Commands.h"
 
-#include "capture/ArchiveName.h"
+#include "register/ArchiveCommands.h"
 #include "store/CatalogueSchemas.h"
 
 #include <ostream>
@@ -19,11 +19,10 @@ bool selectArchive(Cli& cli, const std::string& name) {
 int loadArchive(Cli& cli, const std::string& name, capture::TreeLoad& load) {
     if (!selectArchive(cli, name))
         return kRefused;
-    const auto file = capture::existingContentFile(
-        cli.catalogue().KayitOrj_T.asString(store::columns::ARSIV_ADI));
-    if (!file)
-        return cli.fail(kRefused, capture::kContentFileMissing);
-    load = capture::loadContentFile(*file);
+    const reg::ViewTarget view = reg::viewCurrentArchive(cli.catalogue());
+    if (!view.file)
+        return cli.fail(kRefused, view.message);
+    load = capture::loadContentFile(*view.file);
     return kDone;
 }
 

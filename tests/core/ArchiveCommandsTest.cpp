@@ -1,4 +1,4 @@
-#include "browse/ArchiveCommands.h"
+#include "register/ArchiveCommands.h"
 
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
@@ -27,14 +27,33 @@ protected:
 
 } // namespace
 
+TEST_F(ArchiveCommands, ViewingOpensTheCurrentArchivesContentFile) {
+    auto& t = catalogue.KayitOrj_T;
+    t.first();
+    auto v = reg::viewCurrentArchive(catalogue);
+    EXPECT_EQ(v.file, data / "Yedek.ADS");
+    EXPECT_EQ(v.message, "");
+    t.next();
+    v = reg::viewCurrentArchive(catalogue);
+    EXPECT_EQ(v.file, std::nullopt);
+    EXPECT_EQ(v.message, "Arşiv Dosyası bulunamıyor. Silinmiş olabilir");
+    EXPECT_EQ(reg::viewArchive("../Yedek").message, v.message) << "no way out of the data folder";
+
+    t.close();
+    t.open();
+    v = reg::viewCurrentArchive(catalogue);
+    EXPECT_EQ(v.file, std::nullopt);
+    EXPECT_EQ(v.message, "Arşiv kaydı yapılmamış...");
+}
+
 TEST_F(ArchiveCommands, DeleteRemovesRecordFileAndRewritesTheRegister) {
     catalogue.KayitOrj_T.first();
-    browse::deleteCurrentArchive(catalogue);
+    reg::deleteCurrentArchive(catalogue);
     EXPECT_FALSE(platform::fileExists(data / "Yedek.ADS"));
     EXPECT_EQ(catalogue.KayitOrj_T.recordCount(), 1);
     EXPECT_EQ(readFile(data / "ARSIV_Y.DB").find("Yedek"), std::string::npos);
     // A missing content file is no matter.
-    browse::deleteCurrentArchive(catalogue);
+    reg::deleteCurrentArchive(catalogue);
     EXPECT_FALSE(platform::fileExists(data / "ARSIV_Y.DB"));
 }
 
@@ -42,7 +61,7 @@ TEST_F(ArchiveCommands, AFailedDeleteChangesNothing) {
     std::filesystem::remove(data / "ARSIV_Y.DB");
     std::filesystem::create_directory(data / "ARSIV_Y.DB"); // cannot be replaced
     catalogue.KayitOrj_T.first();
-    EXPECT_THROW(browse::deleteCurrentArchive(catalogue), platform::WriteError);
+    EXPECT_THROW(reg::deleteCurrentArchive(catalogue), platform::WriteError);
     EXPECT_TRUE(platform::fileExists(data / "Yedek.ADS"));
     EXPECT_EQ(catalogue.KayitOrj_T.recordCount(), 2);
     EXPECT_EQ(catalogue.KayitOrj_T.asString("ARSIV_ADI"), "Yedek");
@@ -50,7 +69,7 @@ TEST_F(ArchiveCommands, AFailedDeleteChangesNothing) {
 
 TEST_F(ArchiveCommands, AnEditedNameTakesItsContentFileAlong) {
     auto& t = catalogue.KayitOrj_T;
-    t.afterPost = [this](store::RecordTable&) { browse::afterEditPost(catalogue); };
+    t.afterPost = [this](store::RecordTable&) { reg::afterEditPost(catalogue); };
     t.first();
     t.edit();
     t.setString("OZEL_KODU", "K");

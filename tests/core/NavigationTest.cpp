@@ -130,6 +130,26 @@ TEST_F(Navigation, DeleteRelistsTheCurrentLevel) {
     EXPECT_EQ(shown(relistAfterDelete(c, s)), (V{"27:n1"}));
 }
 
+TEST_F(Navigation, RelistingTheCurrentLevelShowsTheLendingAsItIsNow) {
+    c.Emenet_Rx.append();
+    c.Emenet_Rx.setString("ARSIV", "p1");
+    c.Emenet_Rx.post();
+    EXPECT_EQ(shown(relistCurrentLevel(c, s)), shown(top)) << "level 0";
+    const Listing subGroups = open(top, "Muzik");
+    EXPECT_EQ(shown(relistCurrentLevel(c, s)), shown(subGroups)) << "level 1";
+    open(subGroups, "Pop");
+    EXPECT_EQ(shown(relistCurrentLevel(c, s)), (V{"30:p1"}));
+    open(top, "Film");
+    EXPECT_EQ(shown(relistCurrentLevel(c, s)), (V{"26:f1", "28:f2"}));
+    open(top, "Diger");
+    EXPECT_EQ(shown(relistCurrentLevel(c, s)), (V{"27:n1"}));
+
+    Catalogue flat;
+    fillCatalogue(flat, {{"a", "", ""}, {"b", "", "", "1"}}, {"b"});
+    BrowseState top0;
+    EXPECT_EQ(shown(relistCurrentLevel(flat, top0)), (V{"27:a", "28:b"})) << "no groups";
+}
+
 TEST_F(Navigation, EnabledCommandsAndMenuItems) {
     const ListItem group{"Muzik", 24, {}, {}}, dvd{"a", 27, {}, {}}, cd{"b", 29, {}, {}},
         folder{"c", 26, {}, {}}, lentDvd{"d", 30, {}, {}}, lentCd{"e", 28, {}, {}};

@@ -1,4 +1,4 @@
-#include "capture/NewArchive.h"
+#include "register/NewArchive.h"
 
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
@@ -10,7 +10,7 @@
 #include <functional>
 
 using namespace kartavel;
-using capture::NewArchiveInput;
+using reg::NewArchiveInput;
 using test::ScopedDataFolder;
 using test::TempDir;
 using test::writeFile;
@@ -69,7 +69,7 @@ TEST_F(NewArchive, TheChecksRunInOrder) {
     for (const auto& c : cases) {
         NewArchiveInput in = input("Yeni");
         c.change(in);
-        EXPECT_EQ(capture::checkNewArchive(catalogue.KayitOrj_T, in), c.message)
+        EXPECT_EQ(reg::checkNewArchive(catalogue.KayitOrj_T, in), c.message)
             << c.message.value_or("passes");
     }
 }
@@ -80,7 +80,7 @@ TEST_F(NewArchive, RegisteringAppendsTheRecordAndWritesBothFiles) {
     in.group = std::string(31, 'g');
     in.subGroup = "Alt";
     in.mediaKind = 1;
-    const auto r = capture::registerNewArchive(catalogue, in);
+    const auto r = reg::registerNewArchive(catalogue, in);
     EXPECT_TRUE(r.registered);
     EXPECT_EQ(r.files, 1u);
     EXPECT_EQ(r.message, "Kayıt İşlem Tamamlandı...");
@@ -101,7 +101,7 @@ TEST_F(NewArchive, AnEmptyFolderStillRegistersWithAnEmptyContentFile) {
     TempDir empty;
     NewArchiveInput in = input("Bos");
     in.path = empty.path().string();
-    EXPECT_TRUE(capture::registerNewArchive(catalogue, in).registered);
+    EXPECT_TRUE(reg::registerNewArchive(catalogue, in).registered);
     EXPECT_EQ(test::readFile(data / "Bos.ADS"), "");
 }
 
@@ -111,7 +111,7 @@ TEST_F(NewArchive, AFailedRegisterWriteLeavesNothingBehind) {
     // The register's folder entry is taken by a folder, so it cannot be replaced.
     std::filesystem::remove(data / "ARSIV_Y.DB");
     std::filesystem::create_directory(data / "ARSIV_Y.DB");
-    EXPECT_THROW(capture::registerNewArchive(catalogue, input("Yedek")), platform::WriteError);
+    EXPECT_THROW(reg::registerNewArchive(catalogue, input("Yedek")), platform::WriteError);
     EXPECT_FALSE(platform::fileExists(data / "Yedek.ADS"));
     EXPECT_EQ(catalogue.KayitOrj_T.recordCount(), 1);
     EXPECT_FALSE(catalogue.KayitOrj_T.locate("ARSIV_ADI", "Yedek", false));
@@ -130,16 +130,16 @@ TEST_F(NewArchive, TheFolderFieldIsTakenAbsoluteAndWithoutATrailingSeparator) {
         {"/", "/"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(capture::registrationFolder(c.typed), c.taken) << c.typed;
+        EXPECT_EQ(reg::registrationFolder(c.typed), c.taken) << c.typed;
     const auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(src.path());
-    EXPECT_EQ(capture::registrationFolder("d"), top + "/d");
+    EXPECT_EQ(reg::registrationFolder("d"), top + "/d");
     std::filesystem::current_path(cwd);
 }
 
 TEST_F(NewArchive, TheGroupChoicesComeFromTheGroupFilesInFileOrder) {
-    EXPECT_TRUE(capture::groupChoices().empty());
-    EXPECT_TRUE(capture::subGroupChoices("Müzik").empty());
+    EXPECT_TRUE(reg::groupChoices().empty());
+    EXPECT_TRUE(reg::subGroupChoices("Müzik").empty());
     // Table files are code page 1254.
     const auto table = [](std::initializer_list<std::string_view> lines) {
         return *text::encodeCp1254(test::crlfLines(lines));
@@ -151,9 +151,9 @@ TEST_F(NewArchive, TheGroupChoicesComeFromTheGroupFilesInFileOrder) {
                      "ALTGRUP=Dram", "[RecNo3]", "ANAGRUP=müzik", "ALTGRUP=Caz", "[RecNo4]",
                      "ANAGRUP=Müzik", "ALTGRUP=Pop"}));
     using V = std::vector<std::string>;
-    EXPECT_EQ(capture::groupChoices(), (V{"Müzik", "Film", "müzik"}));
-    EXPECT_EQ(capture::subGroupChoices("Müzik"), (V{"Rock", "Pop"}));
-    EXPECT_EQ(capture::subGroupChoices("müzik"), (V{"Caz"}));
-    EXPECT_EQ(capture::subGroupChoices(""), V{});
-    EXPECT_EQ(capture::subGroupChoices("Yok"), V{});
+    EXPECT_EQ(reg::groupChoices(), (V{"Müzik", "Film", "müzik"}));
+    EXPECT_EQ(reg::subGroupChoices("Müzik"), (V{"Rock", "Pop"}));
+    EXPECT_EQ(reg::subGroupChoices("müzik"), (V{"Caz"}));
+    EXPECT_EQ(reg::subGroupChoices(""), V{});
+    EXPECT_EQ(reg::subGroupChoices("Yok"), V{});
 }

@@ -12,6 +12,14 @@ bool isArchiveIcon(int icon) {
     return icon >= icons::kFolderArchive && icon <= icons::kLentDvdArchive;
 }
 
+bool isLendableIcon(int icon) {
+    return icon == icons::kDvdArchive || icon == icons::kCdArchive;
+}
+
+bool isLentIcon(int icon) {
+    return icon == icons::kOtherLentArchive || icon == icons::kLentDvdArchive;
+}
+
 int archiveIcon(std::string_view cddvd, bool lent) {
     if (lent)
         return cddvd == "0" ? icons::kLentDvdArchive : icons::kOtherLentArchive;
@@ -24,35 +32,11 @@ int archiveIcon(std::string_view cddvd, bool lent) {
 
 namespace {
 
-struct Columns {
-    int tarihi, ozelKodu, arsivAdi, cddvd, grubu, altgrub;
-    explicit Columns(const store::RecordTable& t)
-        : tarihi(t.requireField(cols::TARIHI)), ozelKodu(t.requireField(cols::OZEL_KODU)),
-          arsivAdi(t.requireField(cols::ARSIV_ADI)), cddvd(t.requireField(cols::CDDVD)),
-          grubu(t.requireField(cols::GRUBU)), altgrub(t.requireField(cols::ALTGRUB)) {}
-};
-
 bool anyRecord(const store::RecordTable& t, auto&& predicate) {
     for (const auto& r : t.records())
         if (predicate(r))
             return true;
     return false;
-}
-
-const std::string& textOf(const store::Record& r, int field) {
-    static const std::string kEmpty;
-    const auto* s = std::get_if<std::string>(&r.cells[static_cast<std::size_t>(field)]);
-    return s ? *s : kEmpty;
-}
-
-// The names of the archives that are lent at present, for one listing.
-std::unordered_set<std::string> lentNames(const store::Catalogue& c) {
-    std::unordered_set<std::string> names;
-    const int f = c.Emenet_Rx.fieldIndex(cols::ARSIV);
-    for (const auto& r : c.Emenet_Rx.records())
-        if (const auto* s = std::get_if<std::string>(&r.cells[static_cast<std::size_t>(f)]))
-            names.insert(*s);
-    return names;
 }
 
 } // namespace
@@ -62,15 +46,16 @@ Listing ListViewAyarla(store::Catalogue& catalogue, BrowseState& state, int mode
     store::RecordTable& t = catalogue.KayitOrj_T;
     if (!t.active())
         t.open();
-    const Columns c(t);
+    const store::RegisterColumns c(t);
 
     if (mode == 2 && name == kDiger)
         return ListViewAyarla(catalogue, state, 3, "");
     if (mode == 1 &&
-        !anyRecord(t, [&](const store::Record& r) { return !textOf(r, c.grubu).empty(); }))
+        !anyRecord(t, [&](const store::Record& r) { return !store::cellText(r, c.grubu).empty(); }))
         return ListViewAyarla(catalogue, state, 5, "");
     if (mode == 2 && !anyRecord(t, [&](const store::Record& r) {
-            return textOf(r, c.grubu) == state.currentGroup && !textOf(r, c.altgrub).empty();
+            return store::cellText(r, c.grubu) == state.currentGroup &&
+                   !store::cellText(r, c.altgrub).empty();
         })) {
         Listing l = ListViewAyarla(catalogue, state, 4, name);
         state.level = 4;
@@ -80,7 +65,8 @@ Listing ListViewAyarla(store::Catalogue& catalogue, BrowseState& state, int mode
 
     Listing out;
     std::unordered_set<std::string> listed;
-    const auto lent = (mode >= 3) ? lentNames(catalogue) : std::unordered_set<std::string>{};
+    const auto lent =
+        (mode >= 3) ? store::lentNames(catalogue.Emenet_Rx) : std::unordered_set<std::string>{};
     auto addArchive = [&] {
         const std::string adi = t.asString(c.arsivAdi);
         out.items.push_back({adi, archiveIcon(t.asString(c.cddvd), lent.contains(adi)),

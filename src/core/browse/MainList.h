@@ -45,6 +45,12 @@ struct ListItem {
 
 bool isArchiveIcon(int icon);
 
+// A DVD or CD that is not lent (27, 29): what "Emanet Ver" takes. Folder archives
+// are never lent.
+bool isLendableIcon(int icon);
+// A lent archive (28, 30): what "Teslim Al" takes.
+bool isLentIcon(int icon);
+
 // The icon of an archive by its CDDVD text and lending state.
 int archiveIcon(std::string_view cddvd, bool lent);
 

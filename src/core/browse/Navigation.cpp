@@ -71,6 +71,17 @@ Listing relistAfterDelete(store::Catalogue& catalogue, BrowseState& state) {
     return ListViewAyarla(catalogue, state, 3, "");
 }
 
+Listing relistCurrentLevel(store::Catalogue& catalogue, BrowseState& state) {
+    switch (state.level) {
+    case 0:
+        return ListViewAyarla(catalogue, state, 1, "");
+    case 1:
+        return ListViewAyarla(catalogue, state, 2, state.currentGroup);
+    default:
+        return relistAfterDelete(catalogue, state);
+    }
+}
+
 void selectItem(store::Catalogue& catalogue, const ListItem& item) {
     if (catalogue.KayitOrj_T.active())
         catalogue.KayitOrj_T.locate(store::columns::ARSIV_ADI, item.caption, true);
@@ -84,9 +95,8 @@ MenuState popupMenuState(const BrowseState& state, const ListItem* selected) {
     MenuState m;
     m.firstPage = state.level >= 1 && state.level <= 4;
     if (selected) {
-        m.lend = selected->icon == icons::kDvdArchive || selected->icon == icons::kCdArchive;
-        m.takeBack =
-            selected->icon == icons::kOtherLentArchive || selected->icon == icons::kLentDvdArchive;
+        m.lend = isLendableIcon(selected->icon);
+        m.takeBack = isLentIcon(selected->icon);
     }
     return m;
 }

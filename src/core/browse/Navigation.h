@@ -30,6 +30,11 @@ Listing firstPage(store::Catalogue& catalogue, BrowseState& state);
 // again.
 Listing relistAfterDelete(store::Catalogue& catalogue, BrowseState& state);
 
+// The current level listed again, as it is shown, after a lending command (confirmed
+// or not) has changed what the icons say: the groups or, without any, every archive
+// at level 0; the group's sub-groups at level 1; its archives at levels 2 to 4.
+Listing relistCurrentLevel(store::Catalogue& catalogue, BrowseState& state);
+
 // A click on an item: the register's current record becomes the first whose
 // ARSIV_ADI equals the caption, ignoring case (it stays where it was when none does).
 void selectItem(store::Catalogue& catalogue, const ListItem& item);

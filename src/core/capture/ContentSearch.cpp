@@ -19,11 +19,6 @@ bool isBlank(std::string_view s) {
     return true;
 }
 
-std::string_view cellText(const store::Record& record, int field) {
-    const auto* s = std::get_if<std::string>(&record.cells[static_cast<std::size_t>(field)]);
-    return s ? std::string_view(*s) : std::string_view{};
-}
-
 // Tests every node of one tree; true when a stop was requested.
 bool searchTree(const ArchiveTree& tree, const NameTest& test, std::string_view archive,
                 Progress& nodes, const MatchSink& onMatch, SearchResult& result) {

@@ -99,10 +99,18 @@ void Catalogue::saveRegister() {
 bool Catalogue::isLent(std::string_view archiveName) const {
     const int f = Emenet_Rx.fieldIndex(columns::ARSIV);
     for (const Record& r : Emenet_Rx.records())
-        if (const auto* s = std::get_if<std::string>(&r.cells[static_cast<std::size_t>(f)]);
-            s && *s == archiveName)
+        if (!archiveName.empty() && cellText(r, f) == archiveName)
             return true;
     return false;
+}
+
+std::unordered_set<std::string> lentNames(const RecordTable& Emenet_Rx) {
+    std::unordered_set<std::string> names;
+    const int f = Emenet_Rx.requireField(columns::ARSIV);
+    for (const Record& r : Emenet_Rx.records())
+        if (const std::string_view s = cellText(r, f); !s.empty())
+            names.insert(std::string(s));
+    return names;
 }
 
 } // namespace kartavel::store

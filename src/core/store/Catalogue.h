@@ -3,7 +3,9 @@
 #include "RecordTable.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace kartavel::store {
 
@@ -55,5 +57,9 @@ private:
 
     int koduCounter_ = 1;
 };
+
+// The names of the archives a lending table holds (its ARSIV texts), for testing
+// many archives at once: an archive is lent when its ARSIV_ADI is one of them.
+std::unordered_set<std::string> lentNames(const RecordTable& Emenet_Rx);
 
 } // namespace kartavel::store

@@ -34,6 +34,16 @@ inline constexpr std::string_view VERILMETARIHI = "VERILMETARIHI";
 inline constexpr std::string_view TESLIMTARIHI = "TESLIMTARIHI";
 } // namespace columns
 
+// The register's columns in a table that holds them (the register, its copies and
+// the register window's filter result, whatever their column order), found once.
+struct RegisterColumns {
+    int tarihi, ozelKodu, arsivAdi, cddvd, grubu, altgrub;
+    explicit RegisterColumns(const RecordTable& t)
+        : tarihi(t.requireField(columns::TARIHI)), ozelKodu(t.requireField(columns::OZEL_KODU)),
+          arsivAdi(t.requireField(columns::ARSIV_ADI)), cddvd(t.requireField(columns::CDDVD)),
+          grubu(t.requireField(columns::GRUBU)), altgrub(t.requireField(columns::ALTGRUB)) {}
+};
+
 namespace schemas {
 
 // The main window's register; also the register window's copy of it.

@@ -318,13 +318,29 @@ std::int32_t RecordTable::asInteger(int field) const {
     return 0;
 }
 
-std::optional<std::int32_t> RecordTable::asDate(int field) const {
-    const Value& v = value(field);
+namespace {
+
+std::optional<std::int32_t> dateOf(const Value& v) {
     if (auto* i = std::get_if<std::int32_t>(&v))
         return *i;
     if (auto* d = std::get_if<double>(&v))
         return static_cast<std::int32_t>(*d);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::int32_t> RecordTable::asDate(int field) const {
+    return dateOf(value(field));
+}
+
+std::string_view cellText(const Record& record, int field) {
+    const auto* s = std::get_if<std::string>(&record.cells.at(static_cast<std::size_t>(field)));
+    return s ? std::string_view(*s) : std::string_view{};
+}
+
+std::optional<std::int32_t> cellDate(const Record& record, int field) {
+    return dateOf(record.cells.at(static_cast<std::size_t>(field)));
 }
 
 bool RecordTable::asBoolean(int field) const {

@@ -41,6 +41,11 @@ struct Record {
     std::vector<Value> cells;
 };
 
+// A stored record's cells, read without moving a table: the text ("" for null or a
+// cell that holds no text) and the date (its day number; nothing for null).
+std::string_view cellText(const Record& record, int field);
+std::optional<std::int32_t> cellDate(const Record& record, int field);
+
 // Thrown by a before-hook to abandon a post or a delete without a message.
 struct Abort {};
 

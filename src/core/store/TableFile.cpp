@@ -75,6 +75,24 @@ void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path) {
     platform::replaceFileAtomically(path, bytes);
 }
 
+void deleteCurrentAndSave(RecordTable& table, const std::filesystem::path& path) {
+    if (table.editing())
+        table.post();
+    RecordTable rest(TableSchema{table.name(), table.fields()});
+    rest.open();
+    const auto current = table.bookmark();
+    for (const Record& r : table.records()) {
+        if (r.id == current)
+            continue;
+        rest.append();
+        for (std::size_t i = 0; i < r.cells.size(); ++i)
+            rest.setValue(static_cast<int>(i), r.cells[i]);
+        rest.post();
+    }
+    RxMemorySaveToFile(rest, path);
+    table.remove();
+}
+
 void loadTableFromBytes(RecordTable& table, std::string_view bytes) {
     table.open();
     table.empty();

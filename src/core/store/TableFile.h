@@ -24,6 +24,11 @@ bool tableFileCanHold(std::string_view text);
 // the old file is left whole.
 void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path);
 
+// Deletes the table's current record and rewrites the table file without it. The
+// file is written first, from a copy: when that fails (platform::WriteError) the
+// record stays, so the table and its file never disagree.
+void deleteCurrentAndSave(RecordTable& table, const std::filesystem::path& path);
+
 // Opens the table if closed, discards its records and fills it from the table
 // file, one record per section in file order; the table ends on its first record.
 // A missing or unreadable file leaves the table empty; a damaged one loads what

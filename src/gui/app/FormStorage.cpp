@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 #include "store/FieldValue.h"
+#include "text/Cp1254.h"
 
 #include <QAction>
 
@@ -13,6 +14,11 @@ FormStorage::FormStorage(std::filesystem::path file, QString section)
 
 void FormStorage::addCheckedItem(QAction* action) {
     items_.append(action);
+}
+
+void FormStorage::addValue(QString key, std::function<QString()> get,
+                           std::function<void(const QString&)> set) {
+    values_.append({std::move(key), std::move(get), std::move(set)});
 }
 
 namespace {
@@ -27,6 +33,17 @@ bool isTrue(std::string_view v) {
     return b && std::holds_alternative<bool>(*b) && std::get<bool>(*b);
 }
 
+// Reading drops the blanks around a value and one pair of quotes around it; a text
+// that starts or ends with either is kept whole inside a pair of quotes.
+std::string iniValue(const std::string& text) {
+    if (text.empty())
+        return text;
+    const auto outer = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; };
+    if (outer(text.front()) || outer(text.back()))
+        return '"' + text + '"';
+    return text;
+}
+
 } // namespace
 
 void FormStorage::restore() {
@@ -39,6 +56,9 @@ void FormStorage::restore() {
         if (a)
             if (const std::string* v = doc.value(section, keyOf(a)))
                 a->setChecked(isTrue(*v));
+    for (const Value& v : values_)
+        if (const std::string* stored = doc.value(section, v.key.toStdString()))
+            v.set(QString::fromStdString(text::decodeCp1254(*stored)));
 }
 
 void FormStorage::save() {
@@ -48,6 +68,11 @@ void FormStorage::save() {
     for (const auto& a : items_)
         if (a)
             doc.setValue(section, keyOf(a), a->isChecked() ? "True" : "False");
+    for (const Value& v : values_) {
+        // The fields take only what the code page holds; anything else is not kept.
+        const auto bytes = text::encodeCp1254(v.get().toStdString());
+        doc.setValue(section, v.key.toStdString(), bytes ? iniValue(*bytes) : std::string());
+    }
     platform::replaceFileAtomically(file_, doc.serialize());
 }
 

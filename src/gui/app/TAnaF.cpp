@@ -6,17 +6,20 @@
 #include "ModalForms.h"
 #include "Prompter.h"
 #include "TListView.h"
+#include "ViewMenu.h"
 #include "WindowParts.h"
 #include "access/Password.h"
 #include "access/TK_PasswordF.h"
 #include "access/TK_SifreDegF.h"
-#include "browse/ArchiveCommands.h"
 #include "browse/Navigation.h"
 #include "capture/TK_FindF.h"
 #include "capture/TK_GoruntuleF.h"
 #include "capture/TK_YeniArsivF.h"
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
+#include "register/ArchiveCommands.h"
+#include "register/TF_ArsivF.h"
+#include "register/TK_EmanetF.h"
 #include "store/CatalogueSchemas.h"
 #include "store/ProgramIdentity.h"
 #include "widgets/TBanner.h"
@@ -88,7 +91,7 @@ TILOAbout* makeAboutBox(QObject* parent) {
 // appears with its window.
 bool commandAvailable(int number) {
     return number == 9 || number == 4 || number == 3 || number == 7 || number == 1 || number == 2 ||
-           number == 5 || number == 11;
+           number == 5 || number == 6 || number == 11;
 }
 
 } // namespace
@@ -165,7 +168,7 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent), IloStorage1(access::makeIlo
     loginDue = true;
     catalogue.KayitOrj_T.afterPost = [this](store::RecordTable&) {
         if (K_ArsivDuzenleF)
-            guarded([&] { browse::afterEditPost(catalogue); });
+            guarded([&] { reg::afterEditPost(catalogue); });
     };
 
     timer_ = new QTimer(this);
@@ -234,47 +237,27 @@ void TAnaF::buildCommandBar(QWidget* central) {
     connect(button(9), &TIloWinButton::clicked, this, &TAnaF::IloWinButton9Click);
     connect(button(7), &TIloWinButton::clicked, this, &TAnaF::IloWinButton7Click);
     connect(button(11), &TIloWinButton::clicked, this, &TAnaF::IloWinButton11Click);
+    connect(button(6), &TIloWinButton::clicked, this, &TAnaF::IloWinButton6Click);
 }
 
 void TAnaF::buildMenu() {
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
-    auto add = [this](QMenu* menu, const char* name, const char* text, int icon) {
-        QAction* a = menu->addAction(QString::fromUtf8(text));
-        a->setObjectName(QString::fromLatin1(name));
-        if (icon >= 0)
-            a->setIcon(numberedIcon(icon));
-        return a;
-    };
-    connect(add(popupMenu_, "IlkSayfayaGit1", "İlk Sayfaya Git", 17), &QAction::triggered, this,
-            &TAnaF::IlkSayfayaGit1Click);
+    connect(addMenuItem(popupMenu_, "IlkSayfayaGit1", "İlk Sayfaya Git", 17), &QAction::triggered,
+            this, &TAnaF::IlkSayfayaGit1Click);
     popupMenu_->addSeparator();
-    // Lending opens its own window; the items appear with it.
-    add(popupMenu_, "EmanetVer1", "Emanet Ver", 20)->setVisible(false);
-    add(popupMenu_, "TeslimAl1", "Teslim Al", 21)->setVisible(false);
-    QMenu* view = popupMenu_->addMenu(numberedIcon(25), QStringLiteral("Görünüm"));
-    view->menuAction()->setObjectName(QStringLiteral("Grnm1"));
-    viewGroup_ = new QActionGroup(this);
-    viewGroup_->setExclusive(true);
-    for (auto [name, text] : {std::pair{"BuyukSimge1", "Büyük Simge"},
-                              {"KucukSimge1", "Küçük Simge"},
-                              {"Liste1", "Liste"},
-                              {"Ayrntlar1", "Ayrıntılar"}}) {
-        QAction* a = add(view, name, text, -1);
-        a->setCheckable(true);
-        viewGroup_->addAction(a);
-    }
+    connect(addMenuItem(popupMenu_, "EmanetVer1", "Emanet Ver", 20), &QAction::triggered, this,
+            &TAnaF::EmanetVer1Click);
+    connect(addMenuItem(popupMenu_, "TeslimAl1", "Teslim Al", 21), &QAction::triggered, this,
+            &TAnaF::TeslimAl1Click);
+    viewGroup_ = addViewMenu(popupMenu_);
     connect(viewGroup_, &QActionGroup::triggered, this, &TAnaF::BuyukSimge1Click);
 }
 
 void TAnaF::buildStatusBar() {
     auto* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    addStatusPanel(bar, QStringLiteral("Kayıt Sayısı"), 100, Qt::AlignLeft);
-    countPanel_ = addStatusPanel(bar, QString(), 75, Qt::AlignRight);
-    countPanel_->setObjectName(QStringLiteral("CountPanel"));
-    addStatusPanel(bar, QString(), 50, Qt::AlignLeft);
+    countPanel_ = addCountPanels(bar, QStringLiteral("Kayıt Sayısı"), 100);
 }
 
 TIloWinButton* TAnaF::button(int number) const {
@@ -433,28 +416,13 @@ void TAnaF::BuyukSimge1Click(QAction*) {
 }
 
 void TAnaF::applyViewMode() {
-    using V = TListView::ViewStyle;
-    const std::pair<const char*, V> order[] = {{"BuyukSimge1", V::Icon},
-                                               {"KucukSimge1", V::SmallIcon},
-                                               {"Liste1", V::List},
-                                               {"Ayrntlar1", V::Report}};
-    for (const auto& [name, style] : order) {
-        if (menuItem(QString::fromLatin1(name))->isChecked()) {
-            listView_->setViewStyle(style);
-            return;
-        }
-    }
+    gui::applyViewMode(listView_, viewGroup_);
 }
 
 // ---- commands -----------------------------------------------------------------------
 
 void TAnaF::IloWinButton2Click() {
-    auto& t = catalogue.KayitOrj_T;
-    if (t.isEmpty()) {
-        ShowInfo(QStringLiteral("Arşiv kaydı yapılmamış..."));
-        return;
-    }
-    TK_GoruntuleF::open(t.asString(store::columns::ARSIV_ADI), label8_->text(), this);
+    TK_GoruntuleF::open(reg::viewCurrentArchive(catalogue), label8_->text(), this);
 }
 
 void TAnaF::IloWinButton1Click() {
@@ -485,7 +453,7 @@ void TAnaF::IloWinButton4Click() {
             return;
         bool deleted = false;
         guarded([&] {
-            browse::deleteCurrentArchive(catalogue);
+            reg::deleteCurrentArchive(catalogue);
             deleted = true;
         });
         if (!deleted)
@@ -513,6 +481,33 @@ void TAnaF::IloWinButton7Click() {
     ILOAbout1->setTopPicture(bannerPicture());
     ILOAbout1->setProgramName(qs(identity::kAboutName));
     ILOAbout1->Execute();
+}
+
+// ---- the register window and lending -------------------------------------------------
+
+void TAnaF::IloWinButton6Click() {
+    ShowModalForm(F_ArsivF, *this, this);
+}
+
+void TAnaF::relistCurrentLevel() {
+    showListing(browse::relistCurrentLevel(catalogue, browsing));
+}
+
+void TAnaF::showPlace(browse::Listing listing, int selectedRow) {
+    showLocation();
+    showListing(std::move(listing));
+    if (selectedRow >= 0)
+        listView_->selectRow(selectedRow);
+}
+
+void TAnaF::EmanetVer1Click() {
+    if (const browse::ListItem* item = selectedItem())
+        TK_EmanetF::runCommand(*this, 1, item->caption, item->icon, this);
+}
+
+void TAnaF::TeslimAl1Click() {
+    if (const browse::ListItem* item = selectedItem())
+        TK_EmanetF::runCommand(*this, 0, item->caption, item->icon, this);
 }
 
 } // namespace kartavel::gui

@@ -54,6 +54,11 @@ public:
     // Fills the list for a mode and a name, and shows the count and button states.
     void ListViewAyarla(int mode, const QString& name);
     void UpdateArchiveButtons();
+    // Lists the current level again, as after a lending command.
+    void relistCurrentLevel();
+    // Shows a listing that another window led to, with the location text that
+    // `browsing` holds and the given entry selected (none for -1).
+    void showPlace(browse::Listing listing, int selectedRow);
     // Shows the location text that `browsing` holds in the location bar.
     void showLocation();
 
@@ -72,6 +77,9 @@ public:
     void IloWinButton8Click(); // edit
     void IloWinButton9Click(); // up
     void IloWinButton7Click(); // about
+    void IloWinButton6Click(); // register search
+    void EmanetVer1Click();
+    void TeslimAl1Click();
     void IlkSayfayaGit1Click();
     void ListView1Click(int row);
     void ListView1DblClick(int row);

@@ -1,9 +1,14 @@
 #include "WindowParts.h"
 
+#include "CodePageValidator.h"
+#include "QtText.h"
 #include "TAnaF.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
 
 namespace kartavel::gui {
@@ -33,6 +38,43 @@ QLabel* addStatusPanel(QStatusBar* bar, const QString& text, int width, Qt::Alig
     l->setFrameShadow(QFrame::Sunken);
     bar->addWidget(l);
     return l;
+}
+
+QLabel* addCountPanels(QStatusBar* bar, const QString& caption, int width) {
+    bar->setSizeGripEnabled(false);
+    addStatusPanel(bar, caption, width, Qt::AlignLeft);
+    QLabel* count = addStatusPanel(bar, QString(), 75, Qt::AlignRight);
+    count->setObjectName(QStringLiteral("CountPanel"));
+    addStatusPanel(bar, QString(), 50, Qt::AlignLeft);
+    return count;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(10, 0, 10, 0);
+    row->addStretch(1);
+    for (QWidget* b : buttons)
+        row->addWidget(b);
+    return row;
+}
+
+QComboBox* choiceField(QWidget* parent, const char* objectName) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(objectName));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->lineEdit()->setValidator(new CodePageValidator({}, combo));
+    return combo;
+}
+
+void fillChoices(QComboBox* combo, const std::vector<std::string>& choices) {
+    // Refilling an editable list must not change what the user typed.
+    const QString text = combo->currentText();
+    combo->clear();
+    for (const auto& c : choices)
+        combo->addItem(qs(c));
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
 }
 
 QAction* closeAction(QWidget* window, const char* objectName, std::function<void()> close) {

@@ -5,8 +5,13 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
 
 class QAction;
+class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QStatusBar;
 
@@ -22,6 +27,20 @@ TIloWinButton* commandButton(QWidget* parent, const char* objectName, const QStr
 
 // A sunken panel of a status bar, `width` pixels wide.
 QLabel* addStatusPanel(QStatusBar* bar, const QString& text, int width, Qt::Alignment align);
+
+// The status bar of a list: its caption (`width` pixels), the number of listed
+// rows (75 pixels, right-aligned, returned) and an empty panel (50 pixels).
+QLabel* addCountPanels(QStatusBar* bar, const QString& caption, int width);
+
+// A row of command buttons at the right end of a window.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
+
+// An editable drop-down list whose text is free, within the register's code page
+// (the group and sub-group fields).
+QComboBox* choiceField(QWidget* parent, const char* objectName);
+
+// Replaces a drop-down list's choices; the typed text stays as it is.
+void fillChoices(QComboBox* combo, const std::vector<std::string>& choices);
 
 // The window's close action ("Kapat", Esc), running `close`.
 QAction* closeAction(QWidget* window, const char* objectName, std::function<void()> close);

@@ -154,11 +154,7 @@ QTreeView* TK_FindF::buildResultList(const char* objectName, const QList<int>& w
 void TK_FindF::buildStatusBar() {
     StatusSAYI_ = new QStatusBar(this);
     StatusSAYI_->setObjectName(QStringLiteral("StatusSAYI"));
-    StatusSAYI_->setSizeGripEnabled(false);
-    addStatusPanel(StatusSAYI_, QStringLiteral("Bulunan Kayıt Sayısı"), 130, Qt::AlignLeft);
-    countPanel_ = addStatusPanel(StatusSAYI_, QString(), 75, Qt::AlignRight);
-    countPanel_->setObjectName(QStringLiteral("CountPanel"));
-    addStatusPanel(StatusSAYI_, QString(), 50, Qt::AlignLeft);
+    countPanel_ = addCountPanels(StatusSAYI_, QStringLiteral("Bulunan Kayıt Sayısı"), 130);
     layout()->addWidget(StatusSAYI_);
 }
 

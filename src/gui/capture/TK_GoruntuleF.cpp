@@ -66,10 +66,10 @@ constexpr const char* kCountText = "Liste Sayısı :  ";
 
 } // namespace
 
-void TK_GoruntuleF::open(const std::string& archiveName, const QString& location, QWidget* parent) {
-    const auto file = capture::existingContentFile(archiveName);
+void TK_GoruntuleF::open(const reg::ViewTarget& target, const QString& location, QWidget* parent) {
+    const auto& file = target.file;
     if (!file) {
-        ShowInfo(qs(capture::kContentFileMissing));
+        ShowInfo(qs(target.message));
         return;
     }
     capture::TreeLoad load;

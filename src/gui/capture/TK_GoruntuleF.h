@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/ContentFile.h"
+#include "register/ArchiveCommands.h"
 
 #include <QDialog>
 
@@ -30,11 +31,12 @@ public:
     TK_GoruntuleF(capture::ArchiveTree tree, const QString& location, QWidget* parent = nullptr);
     ~TK_GoruntuleF() override;
 
-    // What the openers do: the archive's content file is loaded under the
-    // hourglass and shown in a viewer, modally. A missing content file is reported
-    // instead ("Arşiv Dosyası bulunamıyor. Silinmiş olabilir"), and a damaged one
-    // in the error box.
-    static void open(const std::string& archiveName, const QString& location, QWidget* parent);
+    // What the openers do with what the view rule found (reg::viewArchive): the
+    // content file is loaded under the hourglass and shown in a viewer, modally. With
+    // no content file the rule's message is shown instead ("Arşiv Dosyası
+    // bulunamıyor. Silinmiş olabilir"), and a damaged file is reported in the error
+    // box.
+    static void open(const reg::ViewTarget& target, const QString& location, QWidget* parent);
 
     const capture::ArchiveTree& tree() const { return tree_; }
 

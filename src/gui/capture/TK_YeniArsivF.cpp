@@ -39,26 +39,6 @@ namespace {
 constexpr int kNameLength = 40;
 constexpr int kCodeLength = 50;
 
-void fillChoices(QComboBox* combo, const std::vector<std::string>& choices) {
-    // Refilling an editable list must not change what the user typed.
-    const QString text = combo->currentText();
-    combo->clear();
-    for (const auto& c : choices)
-        combo->addItem(qs(c));
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
-
-// An editable drop-down list whose text is free, within the register's code page.
-QComboBox* choiceField(QWidget* parent, const char* objectName) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(objectName));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->lineEdit()->setValidator(new CodePageValidator({}, combo));
-    return combo;
-}
-
 } // namespace
 
 TK_YeniArsivF::TK_YeniArsivF(store::Catalogue& catalogue, QWidget* parent)
@@ -73,12 +53,7 @@ TK_YeniArsivF::TK_YeniArsivF(store::Catalogue& catalogue, QWidget* parent)
 
     IloWinButton1_ = commandButton(this, "IloWinButton1", QStringLiteral("Kaydet"), 6, {100, 30});
     IloWinButton2_ = commandButton(this, "IloWinButton2", QStringLiteral("Kapat"), 4, {100, 30});
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(10, 0, 10, 0);
-    buttons->addStretch(1);
-    buttons->addWidget(IloWinButton1_);
-    buttons->addWidget(IloWinButton2_);
-    column->addLayout(buttons);
+    column->addLayout(buttonRow({IloWinButton1_, IloWinButton2_}));
 
     StatusBar1_ = new QStatusBar(this);
     StatusBar1_->setObjectName(QStringLiteral("StatusBar1"));
@@ -181,7 +156,7 @@ void TK_YeniArsivF::showEvent(QShowEvent* event) {
 void TK_YeniArsivF::FormShow() {
     FormAyar(this, nullptr, 0);
     try {
-        fillChoices(ComboGRUP_, capture::groupChoices());
+        fillChoices(ComboGRUP_, reg::groupChoices());
     } catch (const platform::ReadError& e) {
         ShowError(QString::fromStdString(e.what()));
     }
@@ -206,7 +181,7 @@ bool TK_YeniArsivF::eventFilter(QObject* watched, QEvent* event) {
 
 void TK_YeniArsivF::ComboGRUPEnter() {
     try {
-        fillChoices(ComboGRUP_, capture::groupChoices());
+        fillChoices(ComboGRUP_, reg::groupChoices());
     } catch (const platform::ReadError& e) {
         ShowError(QString::fromStdString(e.what()));
     }
@@ -219,7 +194,7 @@ void TK_YeniArsivF::ComboGRUPSelect() {
 void TK_YeniArsivF::ComboALT_GRUPEnter() {
     const QString group = ComboGRUP_->currentText();
     try {
-        fillChoices(ComboALT_GRUP_, capture::subGroupChoices(group.toStdString()));
+        fillChoices(ComboALT_GRUP_, reg::subGroupChoices(group.toStdString()));
     } catch (const platform::ReadError& e) {
         ShowError(QString::fromStdString(e.what()));
     }
@@ -227,8 +202,8 @@ void TK_YeniArsivF::ComboALT_GRUPEnter() {
         ComboALT_GRUP_->setEditText(QString());
 }
 
-capture::NewArchiveInput TK_YeniArsivF::input() const {
-    capture::NewArchiveInput in;
+reg::NewArchiveInput TK_YeniArsivF::input() const {
+    reg::NewArchiveInput in;
     in.path = DirectoryEdit1_->text().toStdString();
     if (const auto d = RxDateEdit1_->date())
         in.date = store::serialFromCivil({d->year(), d->month(), d->day()});
@@ -243,12 +218,12 @@ capture::NewArchiveInput TK_YeniArsivF::input() const {
 void TK_YeniArsivF::IloWinButton1Click() {
     if (registering_)
         return;
-    capture::NewArchiveInput in = input();
-    if (const auto refusal = capture::checkNewArchive(catalogue_.KayitOrj_T, in)) {
+    reg::NewArchiveInput in = input();
+    if (const auto refusal = reg::checkNewArchive(catalogue_.KayitOrj_T, in)) {
         ShowInfo(qs(*refusal));
         return;
     }
-    in.path = capture::registrationFolder(in.path);
+    in.path = reg::registrationFolder(in.path);
 
     ILOProgress1_->setGeometry(2, 2, StatusBar1_->width() - 4, StatusBar1_->height() - 4);
     ILOProgress1_->setMaximum(0);
@@ -257,10 +232,10 @@ void TK_YeniArsivF::IloWinButton1Click() {
     setRegistering(true);
     GaugeProgress scan(ILOProgress1_, [this] { return closeRequested_; });
     GaugeProgress write(ILOProgress1_, {}); // a content file is written whole or not at all
-    capture::NewArchiveResult result;
+    reg::NewArchiveResult result;
     QString error;
     try {
-        result = capture::registerNewArchive(catalogue_, in, scan, write);
+        result = reg::registerNewArchive(catalogue_, in, scan, write);
     } catch (const platform::WriteError& e) {
         error = QString::fromStdString(e.what());
     } catch (const platform::ReadError& e) {
@@ -313,8 +288,7 @@ void TK_YeniArsivF::IloWinButton3Click() {
     const QString path = DirectoryEdit1_->text();
     if (path.isEmpty())
         return;
-    const QString label =
-        qs(platform::volumeLabel(capture::registrationFolder(path.toStdString())));
+    const QString label = qs(platform::volumeLabel(reg::registrationFolder(path.toStdString())));
     // A label that cannot be read leaves the name as it was.
     const QString name = nameFilter_->filtered(label).left(kNameLength);
     if (!name.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capture/NewArchive.h"
+#include "register/NewArchive.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -48,7 +48,7 @@ public:
     static QString GetCDROMDRIVE(const QString& current);
 
     // The fields as a registration takes them.
-    capture::NewArchiveInput input() const;
+    reg::NewArchiveInput input() const;
 
     // True from the scan's start to the end of the registration.
     bool registering() const { return registering_; }

@@ -6,28 +6,31 @@
 #include "store/FieldValue.h"
 #include "store/TableFile.h"
 
-namespace kartavel::browse {
+namespace kartavel::reg {
 
 namespace cols = store::columns;
+
+ViewTarget viewArchive(std::string_view archiveName) {
+    ViewTarget v;
+    v.file = capture::existingContentFile(archiveName);
+    if (!v.file)
+        v.message = capture::kContentFileMissing;
+    return v;
+}
+
+ViewTarget viewCurrentArchive(const store::Catalogue& catalogue) {
+    const auto& t = catalogue.KayitOrj_T;
+    if (!t.active() || t.isEmpty())
+        return {std::nullopt, "Arşiv kaydı yapılmamış..."};
+    return viewArchive(t.asString(cols::ARSIV_ADI));
+}
 
 void deleteCurrentArchive(store::Catalogue& catalogue) {
     auto& t = catalogue.KayitOrj_T;
     const std::string name = t.asString(cols::ARSIV_ADI);
     // The register is written without the record first. Only when that has worked
     // do the record and the content file go, so a failed write changes nothing.
-    store::RecordTable rest(store::schemas::KayitOrj_T());
-    rest.open();
-    const auto current = t.bookmark();
-    for (const store::Record& r : t.records()) {
-        if (r.id == current)
-            continue;
-        rest.append();
-        for (std::size_t i = 0; i < r.cells.size(); ++i)
-            rest.setValue(static_cast<int>(i), r.cells[i]);
-        rest.post();
-    }
-    store::RxMemorySaveToFile(rest, store::Catalogue::registerPath());
-    t.remove();
+    store::deleteCurrentAndSave(t, store::Catalogue::registerPath());
     if (const auto file = capture::contentFilePath(name))
         platform::removeFile(*file);
 }
@@ -50,4 +53,4 @@ void afterEditPost(store::Catalogue& catalogue) {
     t.locate(cols::ARSIV_ADI, name, false);
 }
 
-} // namespace kartavel::browse
+} // namespace kartavel::reg

@@ -1,7 +1,7 @@
 #include "NewArchive.h"
 
-#include "ArchiveName.h"
-#include "ArsivAktar.h"
+#include "capture/ArchiveName.h"
+#include "capture/ArsivAktar.h"
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/PathForm.h"
@@ -12,12 +12,12 @@
 
 #include <functional>
 
-namespace kartavel::capture {
+namespace kartavel::reg {
 
 namespace cols = store::columns;
 
 bool isFilteredNameCharacter(char c) {
-    return kForbiddenNameCharacters.find(c) != std::string_view::npos;
+    return capture::kForbiddenNameCharacters.find(c) != std::string_view::npos;
 }
 
 std::string registrationFolder(const std::string& typed) {
@@ -92,7 +92,7 @@ std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
     for (const std::string* t : {&in.code, &in.name, &in.group, &in.subGroup})
         if (!store::tableFileCanHold(*t))
             return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + *t;
-    const auto file = contentFilePath(in.name);
+    const auto file = capture::contentFilePath(in.name);
     if (!file)
         return in.name + " adı dosya adı olarak kullanılamaz...";
     if (platform::fileExists(*file) || std::filesystem::is_symlink(*file))
@@ -101,9 +101,9 @@ std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
 }
 
 NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiveInput& in,
-                                    Progress& scan, Progress& write) {
+                                    capture::Progress& scan, capture::Progress& write) {
     NewArchiveResult result;
-    const ArsivAktarResult written = ArsivAktar(in.path, in.name, scan, write);
+    const capture::ArsivAktarResult written = capture::ArsivAktar(in.path, in.name, scan, write);
     result.files = written.files;
     result.stopped = written.stopped;
     result.message = written.message;
@@ -127,7 +127,7 @@ NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiv
         // The register on disk does not know the archive: take it back entirely.
         t.last();
         t.remove();
-        if (const auto file = contentFilePath(in.name))
+        if (const auto file = capture::contentFilePath(in.name))
             platform::removeFile(*file);
         throw;
     }
@@ -135,4 +135,4 @@ NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiv
     return result;
 }
 
-} // namespace kartavel::capture
+} // namespace kartavel::reg

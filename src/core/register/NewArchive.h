@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Progress.h"
+#include "capture/Progress.h"
 #include "store/Catalogue.h"
 
 #include <cstdint>
@@ -12,7 +12,7 @@
 // Registering a new archive: the new-archive window's checks, its scan and content
 // file, and the record it appends to the register. The program's window and the
 // CLI both call these.
-namespace kartavel::capture {
+namespace kartavel::reg {
 
 // The new-archive window's fields.
 struct NewArchiveInput {
@@ -25,7 +25,8 @@ struct NewArchiveInput {
     int mediaKind = 0;                // 0 "Dvd", 1 "Cd", 2 "Klasör"
 };
 
-// A character the name field discards as it is typed (kForbiddenNameCharacters).
+// A character the name field (and the lending description) discards as it is
+// typed (capture::kForbiddenNameCharacters).
 bool isFilteredNameCharacter(char c);
 
 // The folder as a registration takes it from the folder field: absolute, without
@@ -62,6 +63,7 @@ struct NewArchiveResult {
 // Throws platform::WriteError when a file cannot be written; nothing of the
 // registration stays behind then (no content file, no record).
 NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiveInput& input,
-                                    Progress& scan = noProgress(), Progress& write = noProgress());
+                                    capture::Progress& scan = capture::noProgress(),
+                                    capture::Progress& write = capture::noProgress());
 
-} // namespace kartavel::capture
+} // namespace kartavel::reg
