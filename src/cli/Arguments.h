@@ -19,6 +19,7 @@ struct Arguments {
     std::optional<std::string> dataFolder;
     bool help = false;
     bool version = false;
+    bool listCommands = false; // --commands, for the shell's completion
 
     bool has(std::string_view flag) const { return flags.contains(std::string(flag)); }
     const std::string* option(std::string_view name) const;
@@ -40,5 +41,10 @@ struct ParseResult {
 
 ParseResult parseArguments(const std::vector<std::string>& argv,
                            const std::vector<CommandSyntax>& commands);
+
+// The commands and their options, one command a line: its name, then its options,
+// those that take a value ending in "=" ("search --archive= --whole"). The shell's
+// completion reads this, so a new command completes without editing it.
+std::string commandList(const std::vector<CommandSyntax>& commands);
 
 } // namespace kartavel::cli

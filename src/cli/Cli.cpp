@@ -65,7 +65,8 @@ Komutlar:
                                SİMGE, AD, ÖZEL KOD, TARİH.
 
 Genel seçenekler:
-  --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü)
+  --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü;
+                  kurulu programda ~/.local/share/Kartavel/Data)
   --help          Bu yardımı gösterir
   --version       Sürümü gösterir
 
@@ -86,6 +87,10 @@ int Cli::run(const std::vector<std::string>& argv) {
         return kUsage;
     }
     const Arguments& args = parsed.args;
+    if (args.listCommands) {
+        console_.out << commandList(commandTable());
+        return kDone;
+    }
     if (args.version) {
         console_.out << identity::kMainTitle << '\n';
         return kDone;
@@ -118,6 +123,8 @@ int Cli::openCatalogue(bool writing) {
     // register is still to be built from a legacy one.
     const bool mayWrite = writing || !platform::fileExists(store::Catalogue::registerPath());
     const bool locked = mayWrite && lock_.tryLock(folder);
+    if (writing && !locked && !lock_.heldElsewhere())
+        return fail(kFileError, "Unable to write to " + platform::utf8FromPath(folder));
     if (writing && !locked)
         return fail(kRefused, "Veri klasörü başka bir Kartavel tarafından kullanılıyor. "
                               "Önce onu kapatınız...");

@@ -34,10 +34,16 @@ TAnaF* AnaF = nullptr;
 QDialog* K_ArsivDuzenleF = nullptr;
 
 bool takeDataFolderLock(platform::DataFolderLock& lock) {
-    if (lock.tryLock(platform::DataFolder()))
+    const auto folder = platform::DataFolder();
+    if (lock.tryLock(folder))
         return true;
-    ShowInfo(QStringLiteral("Kartavel bu veri klasörüyle zaten çalışıyor. Açık olan pencereyi "
-                            "kullanınız..."));
+    if (lock.heldElsewhere())
+        ShowInfo(QStringLiteral("Kartavel bu veri klasörüyle zaten çalışıyor. Açık olan pencereyi "
+                                "kullanınız..."));
+    else
+        ShowInfo(QStringLiteral("Veri klasörü açılamıyor: %1\nKlasöre yazılabildiğini "
+                                "denetleyiniz...")
+                     .arg(QString::fromStdString(platform::utf8FromPath(folder))));
     return false;
 }
 
@@ -45,6 +51,10 @@ namespace {
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString dataFolderText() {
+    return QString::fromStdString(platform::utf8FromPath(platform::DataFolder()));
 }
 
 // The command bar, left to right: button number, caption, hint, icon.
@@ -260,19 +270,26 @@ void TAnaF::buildStatusBar() {
     auto* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
+    // A width of 0 takes the rest of the bar.
     auto panel = [bar](const QString& text, int width, Qt::Alignment align) {
         auto* l = new QLabel(text, bar);
-        l->setFixedWidth(width);
+        if (width > 0)
+            l->setFixedWidth(width);
+        else
+            l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         l->setAlignment(align | Qt::AlignVCenter);
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(l);
+        bar->addWidget(l, width > 0 ? 0 : 1);
         return l;
     };
     panel(QStringLiteral("Kayıt Sayısı"), 100, Qt::AlignLeft);
     countPanel_ = panel(QString(), 75, Qt::AlignRight);
     countPanel_->setObjectName(QStringLiteral("CountPanel"));
-    panel(QString(), 50, Qt::AlignLeft);
+    // The last panel names the open data folder.
+    folderPanel_ = panel(QStringLiteral("Veri klasörü: ") + dataFolderText(), 0, Qt::AlignLeft);
+    folderPanel_->setObjectName(QStringLiteral("FolderPanel"));
+    folderPanel_->setToolTip(dataFolderText());
 }
 
 TIloWinButton* TAnaF::button(int number) const {
@@ -316,7 +333,10 @@ void TAnaF::showEvent(QShowEvent* event) {
 }
 
 void TAnaF::FormShow() {
-    setWindowTitle(qs(identity::kMainTitle));
+    if (titleShowsDataFolder)
+        setWindowTitle(qs(identity::kMainTitle) + QStringLiteral(" - ") + dataFolderText());
+    else
+        setWindowTitle(qs(identity::kMainTitle));
     loggedIn = false;
     bool opened = false;
     guarded([&] {

@@ -42,6 +42,8 @@ public:
     int SearchScope = 0;          // 1 all archives, 2 the active archive
     bool loginDue = false;
     bool loggedIn = false;
+    // Names the data folder in the title too: set at start when the user chose it.
+    bool titleShowsDataFolder = false;
 
     TImageList* ImageList1 = nullptr; // 32 × 32
     TImageList* ImageList2 = nullptr; // 16 × 16
@@ -77,6 +79,7 @@ public:
     TListView* ListView1() const { return listView_; }
     QLabel* Label8() const { return label8_; }
     QLabel* countPanel() const { return countPanel_; }
+    QLabel* folderPanel() const { return folderPanel_; }
     QMenu* PopupMenu1() const { return popupMenu_; }
     QAction* menuItem(const QString& name) const;
     QTimer* Timer1() const { return timer_; }
@@ -107,6 +110,7 @@ private:
     TListView* listView_ = nullptr;
     MainListModel* model_ = nullptr;
     QLabel* countPanel_ = nullptr;
+    QLabel* folderPanel_ = nullptr; // the open data folder
     QMenu* popupMenu_ = nullptr;
     QActionGroup* viewGroup_ = nullptr;
     QTimer* timer_ = nullptr;
