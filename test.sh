@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, runs every test, and builds and checks the .deb.
 #   ./test.sh             the normal build in build/
 #   ./test.sh --sanitize  the core and CLI tests under AddressSanitizer and UBSan, in build-asan/
 set -euo pipefail
@@ -25,4 +25,5 @@ if [ "$sanitize" -eq 1 ]; then
 else
     configure_and_build build
     ctest --test-dir build --output-on-failure -j "$(nproc)"
+    scripts/check-deb.sh build
 fi

@@ -4,6 +4,8 @@
 KARTAVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev
     qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
 KARTAVEL_TEST_PACKAGES=(xvfb xauth)
+# Building and checking the .deb (scripts/check-deb.sh).
+KARTAVEL_TEST_PACKAGES+=(dpkg-dev file desktop-file-utils appstream groff-base)
 
 missing_packages() {
     local p
@@ -34,12 +36,14 @@ ensure_packages() {
 }
 
 configure_and_build() {
-    # $1: build folder; the rest go to cmake as extra options.
+    # $1: build folder; the rest go to cmake as extra options. KARTAVEL_TARGETS, when
+    # set, names the only targets to build (blank-separated).
     local dir=$1
     shift
     local launcher=()
     # A compiler cache, where one is installed, makes rebuilds of other trees cheap.
     command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null || return 1
-    cmake --build "$dir" -j "$(nproc)"
+    # shellcheck disable=SC2086 # the target names are meant to split
+    cmake --build "$dir" -j "$(nproc)" ${KARTAVEL_TARGETS:+--target $KARTAVEL_TARGETS}
 }

@@ -64,6 +64,8 @@ ParseResult parseArguments(const std::vector<std::string>& argv,
             a.version = true;
         } else if (name == "--password-stdin" && !inlineValue) {
             a.passwordStdin = true;
+        } else if (name == "--commands") {
+            a.listCommands = true;
         } else if (name == "--data") {
             const auto v = takeValue();
             if (!v) {
@@ -93,6 +95,19 @@ ParseResult parseArguments(const std::vector<std::string>& argv,
             r.error = a.command + ": fazla bağımsız değişken: " + a.positionals.back();
     }
     return r;
+}
+
+std::string commandList(const std::vector<CommandSyntax>& commands) {
+    std::string out;
+    for (const auto& c : commands) {
+        out += c.name;
+        for (std::string_view o : c.valueOptions)
+            (out += ' ').append(o) += '=';
+        for (std::string_view o : c.flagOptions)
+            (out += ' ').append(o);
+        out += '\n';
+    }
+    return out;
 }
 
 } // namespace kartavel::cli

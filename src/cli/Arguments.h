@@ -21,6 +21,7 @@ struct Arguments {
     bool help = false;
     bool version = false;
     bool passwordStdin = false; // passwords come as lines of standard input
+    bool listCommands = false; // --commands, for the shell's completion
 
     bool has(std::string_view flag) const { return flags.contains(std::string(flag)); }
     const std::string* option(std::string_view name) const;
@@ -42,5 +43,10 @@ struct ParseResult {
 
 ParseResult parseArguments(const std::vector<std::string>& argv,
                            const std::vector<CommandSyntax>& commands);
+
+// The commands and their options, one command a line: its name, then its options,
+// those that take a value ending in "=" ("search --archive= --whole"). The shell's
+// completion reads this, so a new command completes without editing it.
+std::string commandList(const std::vector<CommandSyntax>& commands);
 
 } // namespace kartavel::cli

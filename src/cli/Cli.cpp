@@ -91,7 +91,8 @@ Komutlar:
                                parola (varsa), yeni parola ve tekrarı.
 
 Genel seçenekler:
-  --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü)
+  --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü;
+                  kurulu programda ~/.local/share/Kartavel/Data)
   --help          Bu yardımı gösterir
   --version       Sürümü gösterir
   --password-stdin
@@ -117,6 +118,10 @@ int Cli::run(const std::vector<std::string>& argv) {
         return kUsage;
     }
     const Arguments& args = parsed.args;
+    if (args.listCommands) {
+        console_.out << commandList(commandTable());
+        return kDone;
+    }
     if (args.version) {
         console_.out << identity::kMainTitle << '\n';
         return kDone;
@@ -153,6 +158,8 @@ int Cli::openCatalogue(bool writing) {
     // register is still to be built from a legacy one.
     const bool mayWrite = writing || !platform::fileExists(store::Catalogue::registerPath());
     const bool locked = mayWrite && lock_.tryLock(folder);
+    if (writing && !locked && !lock_.heldElsewhere())
+        return fail(kFileError, "Unable to write to " + platform::utf8FromPath(folder));
     if (writing && !locked)
         return fail(kRefused, kFolderInUse);
     catalogue_ = std::make_unique<store::Catalogue>();

@@ -229,6 +229,27 @@ TEST_F(CliRegister, WritingCommandsWaitForTheProgramToClose) {
     EXPECT_EQ(run({"list"}).code, 0) << "reading goes on meanwhile";
 }
 
+TEST_F(CliRegister, AFolderThatCannotBeLockedIsAFileErrorNotABusyProgram) {
+    // The lock file's name is taken by a folder: nobody holds the lock, it cannot be made.
+    std::filesystem::create_directory(data / kartavel::platform::DataFolderLock::kFileName);
+    const auto r = run({"register", src.path().string(), "--name", "x"});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_EQ(r.err, "Unable to write to " + data.path().string() + "\n");
+    EXPECT_FALSE(kartavel::platform::fileExists(data / "ARSIV_Y.DB"));
+}
+
+TEST_F(Cli, CommandsListsEveryCommandWithItsOptions) {
+    const auto r = runCli({"--commands"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "");
+    // Options that take a value end in "=".
+    for (const char* line :
+         {"register --name= --code= --date= --group= --sub= --media=\n", "list\n",
+          "show --outline\n", "search --archive= --group= --sub= --whole --case\n",
+          "delete --yes\n"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+}
+
 TEST_F(CliRegister, ShowPrintsNodePathsOrTheOutline) {
     ASSERT_EQ(run({"register", src.path().string(), "--name", "Yedek"}).code, 0);
     auto r = run({"show", "yedek"});

@@ -15,6 +15,7 @@ TEST(DataFolderLock, OneHolderAtATime) {
     DataFolderLock first, second;
     ASSERT_TRUE(first.tryLock(dir.path()));
     EXPECT_FALSE(second.tryLock(dir.path()));
+    EXPECT_TRUE(second.heldElsewhere());
     first.unlock();
     EXPECT_TRUE(second.tryLock(dir.path()));
 }
@@ -44,9 +45,15 @@ TEST(DataFolderLock, AnotherProcessIsRefusedAndTheLockDiesWithItsHolder) {
     EXPECT_TRUE(mine.tryLock(dir.path()));
 }
 
-TEST(DataFolderLock, AFolderThatIsNotThereCannotBeLocked) {
+TEST(DataFolderLock, AFolderThatCannotBeUsedIsNotMistakenForABusyOne) {
     TempDir dir;
+    kartavel::test::writeFile(dir / "file", "");
+    // A folder whose lock file's name is taken by a folder.
+    std::filesystem::create_directories(dir / "taken" / DataFolderLock::kFileName);
     DataFolderLock lock;
-    EXPECT_FALSE(lock.tryLock(dir / "missing"));
-    EXPECT_FALSE(lock.locked());
+    for (const auto& folder : {dir / "missing", dir / "file", dir / "taken"}) {
+        EXPECT_FALSE(lock.tryLock(folder)) << folder;
+        EXPECT_FALSE(lock.locked());
+        EXPECT_FALSE(lock.heldElsewhere()) << folder;
+    }
 }

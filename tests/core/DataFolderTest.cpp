@@ -9,6 +9,7 @@
 
 using namespace kartavel::platform;
 using kartavel::test::TempDir;
+using kartavel::test::writeFile;
 
 TEST(DataFolder, AnExplicitFolderIsCreatedWithItsParents) {
     TempDir dir;
@@ -36,6 +37,14 @@ TEST(DataFolder, FallsBackToTheUserDataFolder) {
     EXPECT_EQ(defaultDataFolderFor(
                   dir.path(), [&](const std::filesystem::path& p) { return p == dir / "Data"; }),
               dir / "Data");
+    // An installed program (its menu entry beside its bin folder) never keeps its data
+    // in bin/, not even when root or the owner of that folder runs it.
+    const auto bin = dir / "usr/bin";
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(defaultDataFolderFor(bin, [](auto&) { return true; }), bin / "Data");
+    std::filesystem::create_directories(dir / "usr/share/applications");
+    writeFile(bin / installedMarker(), "[Desktop Entry]\n");
+    EXPECT_EQ(defaultDataFolderFor(bin, [](auto&) { return true; }), dir / "Kartavel/Data");
     if (old)
         setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else

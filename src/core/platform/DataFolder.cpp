@@ -36,12 +36,17 @@ std::filesystem::path programFolder() {
     return exe.parent_path();
 }
 
+std::filesystem::path installedMarker() {
+    return KARTAVEL_INSTALLED_MARKER;
+}
+
 std::filesystem::path
 defaultDataFolderFor(const std::filesystem::path& programFolder,
                      const std::function<bool(const std::filesystem::path&)>& canWrite) {
     const auto beside = programFolder / "Data";
+    const bool installed = fileExists(programFolder / installedMarker());
     const bool writable = directoryExists(beside) ? canWrite(beside) : canWrite(programFolder);
-    if (writable)
+    if (writable && !installed)
         return beside;
     return userDataHome() / "Kartavel" / "Data";
 }

@@ -10,9 +10,10 @@ namespace kartavel::platform {
 std::filesystem::path programFolder();
 
 // The catalogue's data folder, created (with any missing parents) whenever it does
-// not exist. It is the folder "Data" beside the program file; where that cannot be
-// written (an installed program), it is "Kartavel/Data" in the user's data folder
-// (XDG_DATA_HOME, else ~/.local/share). An explicit folder set below wins.
+// not exist. It is the folder "Data" beside the program file; for an installed
+// program, and where that folder cannot be written, it is "Kartavel/Data" in the
+// user's data folder (XDG_DATA_HOME, else ~/.local/share). An explicit folder set
+// below wins.
 std::filesystem::path DataFolder();
 
 // A file of the data folder.
@@ -24,6 +25,12 @@ void setDataFolder(const std::filesystem::path& folder);
 
 // The folder DataFolder would pick by the default rule, without creating it.
 std::filesystem::path defaultDataFolder();
+
+// Where an installed program's menu entry lies, relative to the program's folder
+// (bin/../share/applications/...). A program folder with it is an installed one:
+// its data never go beside it, also when the folder is writable (root, or a
+// program installed under the user's home).
+std::filesystem::path installedMarker();
 
 // The default rule for a given program folder and writability test.
 std::filesystem::path

@@ -1,5 +1,6 @@
 #include "DataFolderLock.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@ DataFolderLock::~DataFolderLock() {
 
 bool DataFolderLock::tryLock(const std::filesystem::path& folder) {
     unlock();
+    heldElsewhere_ = false;
     const auto path = folder / kFileName;
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -19,6 +21,7 @@ bool DataFolderLock::tryLock(const std::filesystem::path& folder) {
     // flock locks belong to the open file, so a second open in the same process is
     // refused as well, just as another process would be.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        heldElsewhere_ = errno == EWOULDBLOCK;
         ::close(fd);
         return false;
     }

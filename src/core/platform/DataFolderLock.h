@@ -20,12 +20,16 @@ public:
     bool tryLock(const std::filesystem::path& folder);
     void unlock();
     bool locked() const { return fd_ >= 0; }
+    // After a refused tryLock: whether another holder was the reason. Otherwise the
+    // folder itself could not be used (missing, read-only, not a folder).
+    bool heldElsewhere() const { return heldElsewhere_; }
 
     // The lock file's name inside the data folder.
     static constexpr const char* kFileName = ".kartavel.lock";
 
 private:
     int fd_ = -1;
+    bool heldElsewhere_ = false;
 };
 
 } // namespace kartavel::platform

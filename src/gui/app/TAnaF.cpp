@@ -44,10 +44,16 @@ TAnaF* AnaF = nullptr;
 QDialog* K_ArsivDuzenleF = nullptr;
 
 bool takeDataFolderLock(platform::DataFolderLock& lock) {
-    if (lock.tryLock(platform::DataFolder()))
+    const auto folder = platform::DataFolder();
+    if (lock.tryLock(folder))
         return true;
-    ShowInfo(QStringLiteral("Kartavel bu veri klasörüyle zaten çalışıyor. Açık olan pencereyi "
-                            "kullanınız..."));
+    if (lock.heldElsewhere())
+        ShowInfo(QStringLiteral("Kartavel bu veri klasörüyle zaten çalışıyor. Açık olan pencereyi "
+                                "kullanınız..."));
+    else
+        ShowInfo(QStringLiteral("Veri klasörü açılamıyor: %1\nKlasöre yazılabildiğini "
+                                "denetleyiniz...")
+                     .arg(QString::fromStdString(platform::utf8FromPath(folder))));
     return false;
 }
 
@@ -55,6 +61,10 @@ namespace {
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString dataFolderText() {
+    return QString::fromStdString(platform::utf8FromPath(platform::DataFolder()));
 }
 
 // The command bar, left to right: button number, caption, hint, icon.
@@ -258,6 +268,11 @@ void TAnaF::buildStatusBar() {
     auto* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     countPanel_ = addCountPanels(bar, QStringLiteral("Kayıt Sayısı"), 100);
+    // One more panel names the open data folder; it takes the rest of the bar.
+    folderPanel_ =
+        addStatusPanel(bar, QStringLiteral("Veri klasörü: ") + dataFolderText(), 0, Qt::AlignLeft);
+    folderPanel_->setObjectName(QStringLiteral("FolderPanel"));
+    folderPanel_->setToolTip(dataFolderText());
 }
 
 TIloWinButton* TAnaF::button(int number) const {
@@ -301,7 +316,10 @@ void TAnaF::showEvent(QShowEvent* event) {
 }
 
 void TAnaF::FormShow() {
-    setWindowTitle(qs(identity::kMainTitle));
+    if (titleShowsDataFolder)
+        setWindowTitle(qs(identity::kMainTitle) + QStringLiteral(" - ") + dataFolderText());
+    else
+        setWindowTitle(qs(identity::kMainTitle));
     loggedIn = false;
     bool opened = false;
     guarded([&] {

@@ -46,6 +46,8 @@ public:
     // The program password's stored-values component; the login and the
     // password-change window point it at "dosya.ini" when they are created.
     access::TIloStorage IloStorage1;
+    // Names the data folder in the title too: set at start when the user chose it.
+    bool titleShowsDataFolder = false;
 
     TImageList* ImageList1 = nullptr; // 32 × 32
     TImageList* ImageList2 = nullptr; // 16 × 16
@@ -94,6 +96,7 @@ public:
     TListView* ListView1() const { return listView_; }
     QLabel* Label8() const { return label8_; }
     QLabel* countPanel() const { return countPanel_; }
+    QLabel* folderPanel() const { return folderPanel_; }
     QMenu* PopupMenu1() const { return popupMenu_; }
     QAction* menuItem(const QString& name) const;
     QTimer* Timer1() const { return timer_; }
@@ -124,6 +127,7 @@ private:
     TListView* listView_ = nullptr;
     MainListModel* model_ = nullptr;
     QLabel* countPanel_ = nullptr;
+    QLabel* folderPanel_ = nullptr; // the open data folder
     QMenu* popupMenu_ = nullptr;
     QActionGroup* viewGroup_ = nullptr;
     QTimer* timer_ = nullptr;

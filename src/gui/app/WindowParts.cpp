@@ -32,11 +32,14 @@ TIloWinButton* commandButton(QWidget* parent, const char* objectName, const QStr
 
 QLabel* addStatusPanel(QStatusBar* bar, const QString& text, int width, Qt::Alignment align) {
     auto* l = new QLabel(text, bar);
-    l->setFixedWidth(width);
+    if (width > 0)
+        l->setFixedWidth(width);
+    else
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     l->setAlignment(align | Qt::AlignVCenter);
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
-    bar->addWidget(l);
+    bar->addWidget(l, width > 0 ? 0 : 1);
     return l;
 }
 

@@ -25,7 +25,7 @@ TIloWinButton* commandButton(QWidget* parent, const char* objectName, const QStr
                              int icon, QSize size,
                              TIloWinButton::TPicPos align = TIloWinButton::poLeft);
 
-// A sunken panel of a status bar, `width` pixels wide.
+// A sunken panel of a status bar, `width` pixels wide; 0 takes the rest of the bar.
 QLabel* addStatusPanel(QStatusBar* bar, const QString& text, int width, Qt::Alignment align);
 
 // The status bar of a list: its caption (`width` pixels), the number of listed

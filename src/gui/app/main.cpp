@@ -1,6 +1,8 @@
+#include "app/StartOptions.h"
 #include "app/TAnaF.h"
 #include "app/TK_YardimF.h"
 #include "app/TSplashF.h"
+#include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
 #include "resources/ResourceInit.h"
 #include "store/ProgramIdentity.h"
@@ -8,13 +10,48 @@
 #include <QApplication>
 #include <QThread>
 
+#include <cstdio>
+
 using namespace kartavel;
 
+namespace {
+
+// Help and version are answered before the application starts, so they work without
+// a desktop too. False when the program is to run.
+bool answeredAtOnce(const gui::StartOptions& options) {
+    if (options.help)
+        std::fputs(qPrintable(gui::startUsage()), stdout);
+    else if (options.version)
+        std::printf("%s\n", identity::kMainTitle.data());
+    return options.help || options.version;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    if (answeredAtOnce(gui::parseStartOptions(words)))
+        return 0;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kartavel"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(identity::kApplicationTitle.data()));
+    // The menu entry and the window belong together on the desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KARTAVEL_APP_ID));
     gui::initResources();
+
+    // Qt has taken its own options (-platform, ...) out of the arguments by now.
+    const gui::StartOptions options = gui::parseStartOptions(QApplication::arguments().mid(1));
+    if (!options.error.isEmpty()) {
+        std::fputs(qPrintable(options.error + QStringLiteral("\n\n") + gui::startUsage()), stderr);
+        return 2;
+    }
+    if (answeredAtOnce(options))
+        return 0;
+    if (options.dataFolder)
+        platform::setDataFolder(*options.dataFolder);
 
     // One program per data folder: a second copy would overwrite what the first
     // one adds to the register.
@@ -29,6 +66,9 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     gui::TAnaF mainWindow;
+    // A folder the user chose is named in the title, so two programs on two
+    // folders can be told apart.
+    mainWindow.titleShowsDataFolder = options.dataFolder.has_value();
     splash->step();
     gui::TK_YardimF help(&mainWindow);
     help.hide();

@@ -130,6 +130,8 @@ private Q_SLOTS:
         start();
         QVERIFY(std::filesystem::is_directory(data));
         QCOMPARE(window->windowTitle(), QStringLiteral("TAVRIS Kartavel s1.06.01f"));
+        QCOMPARE(window->folderPanel()->text(),
+                 QStringLiteral("Veri klasörü: ") + QString::fromStdString(data.string()));
         QCOMPARE(count(), QStringLiteral("0"));
         QCOMPARE(location(), QStringLiteral("..."));
         QVERIFY(!enabled(9));
@@ -393,6 +395,27 @@ private Q_SLOTS:
                     "kullanınız..."}));
         first.unlock();
         QVERIFY(gui::takeDataFolderLock(second));
+    }
+
+    void aChosenDataFolderIsNamedInTheTitle() {
+        window = std::make_unique<TAnaF>();
+        window->titleShowsDataFolder = true;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->windowTitle(), QStringLiteral("TAVRIS Kartavel s1.06.01f - ") +
+                                            QString::fromStdString(data.string()));
+    }
+
+    void aFolderThatCannotBeUsedIsNotReportedAsBusy() {
+        // The lock file's name is taken by a folder: nobody holds the lock, it cannot
+        // be made.
+        std::filesystem::create_directories(data / platform::DataFolderLock::kFileName);
+        platform::DataFolderLock lock;
+        QVERIFY(!gui::takeDataFolderLock(lock));
+        QCOMPARE(prompter->take(), QStringList{QStringLiteral("Bilgi: Veri klasörü açılamıyor: ") +
+                                               QString::fromStdString(data.string()) +
+                                               QStringLiteral("\nKlasöre yazılabildiğini "
+                                                              "denetleyiniz...")});
     }
 
     void closingWithoutLoginAsksNothing() {
