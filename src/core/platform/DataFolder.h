@@ -12,7 +12,7 @@ std::filesystem::path programFolder();
 // The catalogue's data folder, created (with any missing parents) whenever it does
 // not exist. It is the folder "Data" beside the program file; where that cannot be
 // written (an installed program), it is "Kartavel/Data" in the user's data folder
-// (XDG_DATA_HOME, else ~/.local/share). An explicit folder set below wins.
+// (userDataHome). An explicit folder set below wins.
 std::filesystem::path DataFolder();
 
 // A file of the data folder.
@@ -24,6 +24,13 @@ void setDataFolder(const std::filesystem::path& folder);
 
 // The folder DataFolder would pick by the default rule, without creating it.
 std::filesystem::path defaultDataFolder();
+
+// The user's own data folder, where an installed program keeps its data: %APPDATA%
+// on Windows; elsewhere XDG_DATA_HOME, else ~/.local/share.
+std::filesystem::path userDataHome();
+
+// True when this user may make files in the folder.
+bool canWriteFolder(const std::filesystem::path& folder);
 
 // The default rule for a given program folder and writability test.
 std::filesystem::path
