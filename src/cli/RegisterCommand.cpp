@@ -3,6 +3,7 @@
 
 #include "capture/NewArchive.h"
 #include "platform/FileSystem.h"
+#include "platform/PathForm.h"
 #include "store/SerialDate.h"
 
 #include <ostream>
@@ -12,13 +13,20 @@ namespace kartavel::cli {
 namespace {
 
 // The folder as the window's folder field gives it: absolute, without "." and ".."
-// steps, and without a trailing separator (but for the root itself).
+// steps, and without a trailing separator (but for the root itself). A drive with
+// no folder after it ("E:") means the drive's root, never its current folder.
 std::string absoluteFolder(const std::string& path) {
     if (path.empty())
         return path;
-    auto p = std::filesystem::absolute(platform::pathFromUtf8(path)).lexically_normal();
+    auto p = platform::pathFromUtf8(path);
+    if (p.has_root_name() && !p.has_root_directory()) {
+        std::filesystem::path rooted = p.root_name();
+        rooted += std::filesystem::path::preferred_separator;
+        p = rooted / p.relative_path();
+    }
+    p = std::filesystem::absolute(p).lexically_normal();
     std::string s = platform::utf8FromPath(p);
-    while (s.size() > 1 && s.back() == '/')
+    while (s.size() > 1 && s.back() == platform::kNativeSeparator)
         s.pop_back();
     return s;
 }
