@@ -4,6 +4,8 @@
 KARTAVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev
     qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
 KARTAVEL_TEST_PACKAGES=(xvfb xauth)
+# ./test.sh --windows: the cross compiler, GoogleTest's sources and Wine.
+KARTAVEL_WINDOWS_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine64)
 
 missing_packages() {
     local p
