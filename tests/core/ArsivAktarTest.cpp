@@ -73,7 +73,7 @@ TEST(ArsivAktar, ADriveRootWritesTheDriveAsTheFirstLine) {
         ~Scratch() { std::filesystem::remove_all(path); }
     } mine{kartavel::platform::pathFromUtf8(std::string(drive) + "\\kartavel-test")};
     makeTree(mine.path, {"a/f1.txt", "b/c/g.txt", "b/h.txt"});
-    for (const std::string root : {std::string(drive), std::string(drive) + "\\"}) {
+    for (const std::string& root : {std::string(drive), std::string(drive) + "\\"}) {
         ASSERT_TRUE(ArsivAktar(root, "Sürücü", noProgress(), noProgress()).written) << root;
         const std::string text = kartavel::test::readFile(data / "Sürücü.ADS");
         EXPECT_TRUE(text.starts_with(std::string(drive) + "\r\n")) << root;

@@ -266,6 +266,7 @@ TEST(IloFindFile, ContentFilterLowerCasesAsciiAndReadsInPieces) {
     writeFile(dir / "hello.txt", "first line\r\nHello World\r\n");
     writeFile(dir / "lines.txt", "foo\nbar");
     writeFile(dir / "turkish.txt", "\xC4\xB0stanbul"); // İstanbul
+    writeFile(dir / "şarkı sözü.txt", "Merhaba");      // a name beyond ASCII opens too
     std::string big(65533, 'x');
     big += "NEEDLE";
     big += std::string(100000, 'y');
@@ -285,6 +286,7 @@ TEST(IloFindFile, ContentFilterLowerCasesAsciiAndReadsInPieces) {
         {"o", {"hello.txt", "lines.txt"}},
         {"istanbul", {}}, // only ASCII letters are lowered
         {"\xC4\xB0stanbul", {"turkish.txt"}},
+        {"merhaba", {"şarkı sözü.txt"}},
     };
     for (const auto& c : cases) {
         TIloFindFile f = scannerAt(dir.path());

@@ -122,7 +122,7 @@ TEST(ProfileStrings, WindowsReadsOurSettingsAndStoredValues) {
     const auto stored = dir / "dosya.ini";
     platform::replaceFileAtomically(stored, "[Baska]\r\nA=1\r\n");
     auto doc = platform::IniDocument::parse(*platform::readWholeFile(stored));
-    for (const std::string plain : {std::string("abc"), bytes1254("şifre Ğİ"), std::string()}) {
+    for (const std::string& plain : {std::string("abc"), bytes1254("şifre Ğİ"), std::string()}) {
         std::string scrambled = plain;
         for (char& c : scrambled)
             c = static_cast<char>(~c);
