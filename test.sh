@@ -2,6 +2,7 @@
 # Installs what is missing, builds, runs every test, and builds and checks the .deb.
 #   ./test.sh             the normal build in build/
 #   ./test.sh --sanitize  the core and CLI tests under AddressSanitizer and UBSan, in build-asan/
+#   ./test.sh --windows   the core and CLI tests built for Windows and run under Wine, in build-windows/
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -10,7 +11,8 @@ sanitize=0
 for arg in "$@"; do
     case "$arg" in
         --sanitize) sanitize=1 ;;
-        -h|--help) sed -n '2,4p' "$0"; exit 0 ;;
+        --windows) exec scripts/test-windows.sh ;;
+        -h|--help) sed -n '2,5p' "$0"; exit 0 ;;
         *) echo "unknown option: $arg" >&2; exit 2 ;;
     esac
 done

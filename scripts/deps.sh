@@ -6,6 +6,8 @@ KARTAVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-de
 KARTAVEL_TEST_PACKAGES=(xvfb xauth)
 # Building and checking the .deb (scripts/check-deb.sh).
 KARTAVEL_TEST_PACKAGES+=(dpkg-dev file desktop-file-utils appstream groff-base)
+# ./test.sh --windows: the cross compiler, GoogleTest's sources and Wine.
+KARTAVEL_WINDOWS_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine64)
 
 missing_packages() {
     local p

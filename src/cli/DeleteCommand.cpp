@@ -10,6 +10,8 @@ namespace kartavel::cli {
 namespace {
 
 bool isYes(std::string answer) {
+    if (!answer.empty() && answer.back() == '\r') // a Windows console ends the line in CR LF
+        answer.pop_back();
     for (char& c : answer)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + 32);

@@ -1,5 +1,123 @@
 #include "CliRunner.h"
 
+#ifdef _WIN32
+
+#include "platform/DataFolder.h"
+#include "text/WideText.h"
+
+#include <stdexcept>
+#include <thread>
+#include <windows.h>
+
+namespace kartavel::test {
+
+namespace {
+
+// One argument as the program's command-line parser splits it back: in quotes
+// when it holds a blank or a quote (or is empty), with the backslashes before a
+// quote doubled.
+void appendQuoted(std::wstring& line, const std::wstring& arg) {
+    if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) {
+        line += arg;
+        return;
+    }
+    line += L'"';
+    std::size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        line.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        line += c;
+    }
+    line.append(backslashes * 2, L'\\');
+    line += L'"';
+}
+
+struct Pipe {
+    HANDLE read = nullptr, write = nullptr;
+    // `childEnd` is the end the program inherits.
+    explicit Pipe(bool childReads) {
+        SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+        if (!::CreatePipe(&read, &write, &sa, 0))
+            throw std::runtime_error("pipe");
+        ::SetHandleInformation(childReads ? write : read, HANDLE_FLAG_INHERIT, 0);
+    }
+};
+
+void closeHandle(HANDLE& h) {
+    if (h) {
+        ::CloseHandle(h);
+        h = nullptr;
+    }
+}
+
+std::string drain(HANDLE h) {
+    std::string out;
+    char buf[4096];
+    DWORD n = 0;
+    while (::ReadFile(h, buf, sizeof buf, &n, nullptr) && n > 0)
+        out.append(buf, n);
+    return out;
+}
+
+} // namespace
+
+CliResult runCli(const std::vector<std::string>& args, const std::string& input) {
+    // The build tree's own paths mean nothing to Windows (or to Wine): the CLI is
+    // found from this test program, whose folder lies beside its folder.
+    const std::wstring cli =
+        (platform::programFolder() / KARTAVEL_CLI_FROM_TESTS).lexically_normal().native();
+    std::wstring line;
+    appendQuoted(line, cli);
+    for (const auto& a : args) {
+        line += L' ';
+        appendQuoted(line, text::wideFromUtf8(a));
+    }
+    Pipe in(true), out(false), err(false);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = in.read;
+    si.hStdOutput = out.write;
+    si.hStdError = err.write;
+    PROCESS_INFORMATION pi{};
+    const BOOL started = ::CreateProcessW(cli.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                          CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
+    closeHandle(in.read);
+    closeHandle(out.write);
+    closeHandle(err.write);
+    if (!started)
+        throw std::runtime_error("cannot start kartavel-cli");
+
+    CliResult result;
+    std::thread feeder([&] {
+        DWORD n = 0;
+        if (!input.empty())
+            ::WriteFile(in.write, input.data(), static_cast<DWORD>(input.size()), &n, nullptr);
+        closeHandle(in.write);
+    });
+    std::thread errors([&] { result.err = drain(err.read); });
+    result.out = drain(out.read);
+    errors.join();
+    feeder.join();
+    closeHandle(out.read);
+    closeHandle(err.read);
+    ::WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 0;
+    ::GetExitCodeProcess(pi.hProcess, &code);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    result.code = static_cast<int>(code);
+    return result;
+}
+
+} // namespace kartavel::test
+
+#else
+
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -80,3 +198,5 @@ CliResult runCli(const std::vector<std::string>& args, const std::string& input)
 }
 
 } // namespace kartavel::test
+
+#endif

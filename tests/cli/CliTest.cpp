@@ -3,6 +3,7 @@
 
 #include "platform/DataFolderLock.h"
 #include "platform/FileSystem.h"
+#include "platform/PathForm.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ using kartavel::test::crlfLines;
 using kartavel::test::readFile;
 using kartavel::test::runCli;
 using kartavel::test::TempDir;
+using kartavel::test::utf8;
 using kartavel::test::writeFile;
 
 namespace {
@@ -19,7 +21,7 @@ namespace {
 class Cli : public ::testing::Test {
 protected:
     kartavel::test::CliResult run(std::vector<std::string> args, const std::string& input = {}) {
-        args.insert(args.begin(), {"--data", data.path().string()});
+        args.insert(args.begin(), {"--data", utf8(data.path())});
         return runCli(args, input);
     }
     void writeRegister(std::initializer_list<std::string_view> lines) {
@@ -103,15 +105,26 @@ TEST_F(Cli, BrowseWalksGroupsAndSubGroups) {
 
 namespace {
 
-// The outline lines of the folders from the root down to `folder`, at depths 0..n.
+// The outline lines of the folders from the root ("/", or a drive on Windows) down
+// to `folder`, at depths 0..n.
 std::string outlineTo(const std::filesystem::path& folder, int& depth) {
-    std::string out = "/\r\n";
+    const std::string path = utf8(folder);
+    const auto parts = kartavel::platform::splitPath(path);
+    std::string out = std::string(parts.root) + "\r\n";
     depth = 0;
-    for (const auto& part : folder.relative_path()) {
+    for (const auto part : parts.components) {
         ++depth;
-        out += std::string(static_cast<std::size_t>(depth), '\t') + part.string() + "\r\n";
+        out += std::string(static_cast<std::size_t>(depth), '\t') + std::string(part) + "\r\n";
     }
     return out;
+}
+
+// A node path below the scanned folder: "a/b" joined with the system's separator.
+std::string below(const std::string& base, std::string_view rel) {
+    std::string path = base;
+    for (char c : rel)
+        path.push_back(c == '/' ? kartavel::platform::kNativeSeparator : c);
+    return path;
 }
 
 class CliRegister : public Cli {
@@ -129,7 +142,7 @@ protected:
 
 TEST_F(CliRegister, RegistersAFolderAndWritesBothFiles) {
     const auto r =
-        run({"register", src.path().string(), "--name", "Yedek", "--code", "K-1", "--date",
+        run({"register", utf8(src.path()), "--name", "Yedek", "--code", "K-1", "--date",
              "2026-12-10", "--group", "Belgeler", "--sub", "Vergi", "--media", "folder"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "");
@@ -153,8 +166,7 @@ TEST_F(CliRegister, RegistersAFolderAndWritesBothFiles) {
     // A second archive follows it, with the defaults: today and "Dvd"; the group is cut
     // to 30 characters.
     const std::string longGroup(35, 'G');
-    const auto r2 =
-        run({"register", src.path().string(), "--name", "İkinci", "--group", longGroup});
+    const auto r2 = run({"register", utf8(src.path()), "--name", "İkinci", "--group", longGroup});
     EXPECT_EQ(r2.code, 0) << r2.err;
     const auto list = run({"list"});
     std::istringstream lines(list.out);
@@ -169,8 +181,8 @@ TEST_F(CliRegister, RegistersAFolderAndWritesBothFiles) {
 TEST_F(CliRegister, RefusalsComeInTheWindowsOrder) {
     writeRegister({"[RecNo1]", "ARSIV_ADI=I\xFE\xFDk", "CDDVD=0"}); // Işık
     const std::string before = readFile(data / "ARSIV_Y.DB");
-    const std::string folder = src.path().string();
-    const std::string missing = (src.path() / "yok").string();
+    const std::string folder = utf8(src.path());
+    const std::string missing = utf8(src.path() / "yok");
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -209,7 +221,7 @@ TEST_F(CliRegister, RefusalsComeInTheWindowsOrder) {
 
 TEST_F(CliRegister, AForeignFileOfTheSameNameIsNeverReplaced) {
     writeFile(data / "Yedek.ADS", "başka bir arşiv");
-    const auto r = run({"register", src.path().string(), "--name", "Yedek"});
+    const auto r = run({"register", utf8(src.path()), "--name", "Yedek"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "Yedek adında arşiv dosyası veri klasöründe zaten var...\n");
     EXPECT_EQ(readFile(data / "Yedek.ADS"), "başka bir arşiv");
@@ -219,7 +231,7 @@ TEST_F(CliRegister, WritingCommandsWaitForTheProgramToClose) {
     kartavel::platform::DataFolderLock program;
     ASSERT_TRUE(program.tryLock(data.path()));
     for (const auto& args : std::vector<std::vector<std::string>>{
-             {"register", src.path().string(), "--name", "x"}, {"delete", "x", "--yes"}}) {
+             {"register", utf8(src.path()), "--name", "x"}, {"delete", "x", "--yes"}}) {
         const auto r = run(args);
         EXPECT_EQ(r.code, 1);
         EXPECT_EQ(r.err, "Veri klasörü başka bir Kartavel tarafından kullanılıyor. Önce onu "
@@ -251,14 +263,16 @@ TEST_F(Cli, CommandsListsEveryCommandWithItsOptions) {
 }
 
 TEST_F(CliRegister, ShowPrintsNodePathsOrTheOutline) {
-    ASSERT_EQ(run({"register", src.path().string(), "--name", "Yedek"}).code, 0);
+    ASSERT_EQ(run({"register", utf8(src.path()), "--name", "Yedek"}).code, 0);
     auto r = run({"show", "yedek"});
     EXPECT_EQ(r.code, 0);
-    const std::string base = src.path().string();
-    EXPECT_NE(r.out.find(base + "/a/b/g.txt\n" + base + "/a/f1.txt\n" + base + "/Ağaç.txt\n"),
+    const std::string base = utf8(src.path());
+    EXPECT_NE(r.out.find(below(base, "/a/b/g.txt\n") + below(base, "/a/f1.txt\n") +
+                         below(base, "/Ağaç.txt\n")),
               std::string::npos)
         << r.out;
-    EXPECT_EQ(r.out.substr(0, 2), "/\n");
+    const std::string root(kartavel::platform::splitPath(base).root);
+    EXPECT_EQ(r.out.substr(0, root.size() + 1), root + "\n");
     r = run({"show", "Yedek", "--outline"});
     EXPECT_EQ(r.code, 0);
     int d = 0;

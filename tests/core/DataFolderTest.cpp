@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace kartavel::platform;
 using kartavel::test::TempDir;
 using kartavel::test::writeFile;
@@ -28,9 +26,12 @@ TEST(DataFolder, LiesBesideTheProgramWhenThatCanBeWritten) {
 
 TEST(DataFolder, FallsBackToTheUserDataFolder) {
     TempDir dir;
-    const char* old = std::getenv("XDG_DATA_HOME");
-    const std::string saved = old ? old : "";
-    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+#ifdef _WIN32
+    const char* userFolder = "APPDATA";
+#else
+    const char* userFolder = "XDG_DATA_HOME";
+#endif
+    kartavel::test::ScopedEnv env(userFolder, kartavel::test::utf8(dir.path()).c_str());
     EXPECT_EQ(defaultDataFolderFor("/usr/bin", [](auto&) { return false; }), dir / "Kartavel/Data");
     // An existing Data folder beside the program decides by its own writability.
     std::filesystem::create_directory(dir / "Data");
@@ -45,8 +46,20 @@ TEST(DataFolder, FallsBackToTheUserDataFolder) {
     std::filesystem::create_directories(dir / "usr/share/applications");
     writeFile(bin / installedMarker(), "[Desktop Entry]\n");
     EXPECT_EQ(defaultDataFolderFor(bin, [](auto&) { return true; }), dir / "Kartavel/Data");
-    if (old)
-        setenv("XDG_DATA_HOME", saved.c_str(), 1);
-    else
-        unsetenv("XDG_DATA_HOME");
+}
+
+TEST(DataFolder, BesideTheRunningProgramFile) {
+#ifdef _WIN32
+    const char* program = "platform_tests.exe";
+#else
+    const char* program = "platform_tests";
+#endif
+    const auto folder = programFolder();
+    EXPECT_TRUE(fileExists(folder / program)) << kartavel::test::utf8(folder);
+    EXPECT_EQ(defaultDataFolder(), folder / "Data");
+
+    TempDir dir;
+    EXPECT_TRUE(canWriteFolder(dir.path()));
+    EXPECT_FALSE(canWriteFolder(dir / "missing"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "the write test left a file behind";
 }

@@ -4,13 +4,27 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 using namespace kartavel::platform;
-using kartavel::test::FileSizeLimit;
 using kartavel::test::readFile;
 using kartavel::test::TempDir;
 using kartavel::test::writeFile;
+
+namespace {
+
+int entriesIn(const std::filesystem::path& folder) {
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(folder))
+        ++entries;
+    return entries;
+}
+
+} // namespace
 
 TEST(AtomicReplace, WritesNewAndReplacesOldFiles) {
     TempDir dir;
@@ -22,14 +36,13 @@ TEST(AtomicReplace, WritesNewAndReplacesOldFiles) {
     replaceFileAtomically(p, "");
     EXPECT_TRUE(fileExists(p));
     EXPECT_EQ(readFile(p), "");
-    // No temporary file is left beside it.
-    int entries = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path()))
-        ++entries;
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(entriesIn(dir.path()), 1) << "a temporary file was left beside it";
 }
 
 TEST(AtomicReplace, KeepsThePermissionsOfTheOldFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX file modes; Windows keeps the old file's attributes (tested below)";
+#else
     TempDir dir;
     const auto p = dir / "GRUB.DB";
     writeFile(p, "old");
@@ -38,26 +51,58 @@ TEST(AtomicReplace, KeepsThePermissionsOfTheOldFile) {
     struct stat st {};
     ASSERT_EQ(::stat(p.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+#endif
 }
 
 TEST(AtomicReplace, AFullDiskLeavesTheOldFileWhole) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a full disk is made with a POSIX file size limit; Windows failures below";
+#else
     TempDir dir;
     const auto p = dir / "ARSIV_Y.DB";
     const std::string old = "[RecNo1]\r\nARSIV_ADI=Yedek\r\n";
     writeFile(p, old);
     try {
-        FileSizeLimit limit(8);
+        kartavel::test::FileSizeLimit limit(8);
         replaceFileAtomically(p, std::string(100'000, 'x'));
         FAIL() << "the write should have failed";
     } catch (const WriteError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + p.string());
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + kartavel::test::utf8(p));
     }
     EXPECT_EQ(readFile(p), old);
-    int entries = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path()))
-        ++entries;
-    EXPECT_EQ(entries, 1) << "the temporary file was left behind";
+    EXPECT_EQ(entriesIn(dir.path()), 1) << "the temporary file was left behind";
+#endif
 }
+
+#ifdef _WIN32
+TEST(AtomicReplace, AFileInUseOrReadOnlyIsLeftWhole) {
+    TempDir dir;
+    const auto p = dir / "ARSIV_Y.DB";
+    const std::string old = "[RecNo1]\r\nARSIV_ADI=Yedek\r\n";
+    writeFile(p, old);
+    {
+        kartavel::test::HeldOpen other(p);
+        EXPECT_THROW(replaceFileAtomically(p, "new"), WriteError);
+    }
+    EXPECT_EQ(readFile(p), old);
+    EXPECT_EQ(entriesIn(dir.path()), 1) << "the temporary file was left behind";
+
+    kartavel::test::makeReadOnly(p);
+    EXPECT_THROW(replaceFileAtomically(p, "new"), WriteError);
+    EXPECT_EQ(readFile(p), old);
+    EXPECT_EQ(entriesIn(dir.path()), 1);
+}
+
+TEST(AtomicReplace, KeepsTheAttributesOfTheOldFile) {
+    TempDir dir;
+    const auto p = dir / "AnaF.ini";
+    writeFile(p, "old");
+    ASSERT_TRUE(::SetFileAttributesW(p.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    replaceFileAtomically(p, "new");
+    EXPECT_EQ(readFile(p), "new");
+    EXPECT_TRUE(::GetFileAttributesW(p.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+#endif
 
 TEST(AtomicReplace, AMissingFolderIsAWriteError) {
     TempDir dir;

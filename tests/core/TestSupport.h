@@ -17,7 +17,8 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+    // A path below it; `name` is UTF-8, with "/" or the system's separators.
+    std::filesystem::path operator/(std::string_view name) const;
 
 private:
     std::filesystem::path path_;
@@ -38,8 +39,9 @@ private:
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
 std::string readFile(const std::filesystem::path& path);
 
+#ifndef _WIN32
 // Simulates a full disk while it lives: files this process writes cannot grow past
-// `bytes`.
+// `bytes`. POSIX only (a file size limit of the process).
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(unsigned long bytes);
@@ -51,6 +53,50 @@ private:
     unsigned long savedCurrent_ = 0;
     void (*savedHandler_)(int) = nullptr;
 };
+#else
+// Another program's hold on a file while it lives: open, and nobody may delete,
+// rename or replace it.
+class HeldOpen {
+public:
+    explicit HeldOpen(const std::filesystem::path& path);
+    ~HeldOpen();
+    HeldOpen(const HeldOpen&) = delete;
+    HeldOpen& operator=(const HeldOpen&) = delete;
+
+private:
+    void* handle_;
+};
+#endif
+
+// Sets an environment variable while it lives (nullptr removes it), then puts back
+// what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> saved_;
+};
+
+// Clears the write permission (on Windows: sets the read-only attribute).
+void makeReadOnly(const std::filesystem::path& path);
+
+// Gives a dot-named entry the hidden bit it has on POSIX by its name alone: on
+// Windows the bit is set on the entry.
+void markHidden(const std::filesystem::path& path);
+
+// Sets a file's last-write time, in seconds since 1970-01-01 UTC.
+void setLastWriteTime(const std::filesystem::path& path, std::int64_t unixSeconds);
+
+// The path as core takes it: UTF-8.
+std::string utf8(const std::filesystem::path& path);
+
+// True when the tests run under Wine rather than on Windows itself (or on POSIX).
+bool runningUnderWine();
 
 // One 74-byte record of a legacy register. A missing text still has bytes after its
 // presence byte 0, so the reader must go by that byte.

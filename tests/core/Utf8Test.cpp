@@ -34,3 +34,26 @@ TEST(Utf8, RejectsOverlongAndSurrogateForms) {
     EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80")); // above U+10FFFF
     EXPECT_FALSE(isValidUtf8("\xE2\x82"));         // truncated
 }
+
+TEST(Utf8, Utf16KeepsEveryNameTheSystemGives) {
+    struct Case {
+        std::u16string utf16;
+        std::string utf8;
+    };
+    const Case cases[] = {
+        {u"", ""},
+        {u"Arşiv Çığ.ADS", "Arşiv Çığ.ADS"},
+        {u"😀 日本", "😀 日本"},
+        {u"a\xD800"
+         "b",
+         "a\xED\xA0\x80"
+         "b"}, // a lone high surrogate
+        {u"\xDC01", "\xED\xB0\x81"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(utf8FromUtf16(c.utf16), c.utf8) << c.utf8;
+        EXPECT_EQ(utf16FromUtf8(c.utf8), c.utf16) << c.utf8;
+    }
+    // Bytes no UTF-16 text gives become the replacement character.
+    EXPECT_EQ(utf16FromUtf8("a\xFF\xC3"), u"a\xFFFD\xFFFD");
+}

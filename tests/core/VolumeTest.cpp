@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 using namespace kartavel::platform;
 using kartavel::test::TempDir;
@@ -57,6 +61,7 @@ TEST(Volume, CdromRootsAreTheOpticalFileSystems) {
 
 TEST(Volume, LabelComesFromTheLabelFolderOrTheIsoDescriptor) {
     TempDir dir;
+#ifndef _WIN32 // udev's folder of links
     std::filesystem::create_directories(dir / "by-label");
     writeFile(dir / "sr0", "");
     writeFile(dir / "sdb1", "");
@@ -64,6 +69,7 @@ TEST(Volume, LabelComesFromTheLabelFolderOrTheIsoDescriptor) {
     EXPECT_EQ(labelFromFolder(dir / "by-label", (dir / "sr0").string()), "YEDEK 2005");
     EXPECT_EQ(labelFromFolder(dir / "by-label", (dir / "sdb1").string()), "");
     EXPECT_EQ(labelFromFolder(dir / "missing", (dir / "sr0").string()), "");
+#endif
 
     std::string image(16 * 2048 + 2048, '\0');
     image.replace(16 * 2048, 6, "\1CD001");
@@ -81,3 +87,20 @@ TEST(Volume, SystemQueriesAnswerForAnyPath) {
     for (const auto& root : cdromDriveRoots())
         EXPECT_FALSE(root.empty());
 }
+
+#ifdef _WIN32
+TEST(Volume, ACdromDriveGivesItsRootAndLabel) {
+    const char* drive = std::getenv("KARTAVEL_TEST_CDROM");
+    const char* label = std::getenv("KARTAVEL_TEST_CDROM_LABEL");
+    if (!drive || !label)
+        GTEST_SKIP() << "no CD-ROM drive for tests (./test.sh --windows makes one under Wine)";
+    const std::string root = std::string(drive) + "\\";
+    const auto roots = cdromDriveRoots();
+    EXPECT_NE(std::find(roots.begin(), roots.end(), root), roots.end()) << root;
+    for (const auto& r : roots)
+        EXPECT_TRUE(r.size() == 3 && r[1] == ':' && r[2] == '\\') << r;
+    EXPECT_EQ(std::find(roots.begin(), roots.end(), "C:\\"), roots.end()) << "a fixed drive";
+    EXPECT_EQ(volumeLabel(drive), label); // a bare drive means its root
+    EXPECT_EQ(volumeLabel(root + "no\\such\\file.txt"), label);
+}
+#endif

@@ -12,9 +12,11 @@ inline constexpr std::string_view kContentFileExtension = ".ADS";
 // new-archive window's name field drops them as they are typed.
 inline constexpr std::string_view kForbiddenNameCharacters = "\"*/:<>?\\|";
 
-// True when `name` is a plain file name: not empty, not "." or "..", and free of
-// separators, of the characters Windows file systems refuse (" * / : < > ? \ |)
-// and of control characters.
+// True when `name` is a plain file name: not empty, not "." or "..", not a name
+// Windows keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, in
+// any letter case, whatever follows a dot), and free of separators, of the
+// characters Windows file systems refuse (" * / : < > ? \ |) and of control
+// characters. Catalogues travel between systems, so the rule is the same on all.
 bool isPlainFileName(std::string_view name);
 
 // The archive's content file: the data folder, the archive name and ".ADS". This

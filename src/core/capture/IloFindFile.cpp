@@ -35,7 +35,7 @@ public:
         // A line never holds a line end, so such a text cannot be found.
         if (needle_.find_first_of("\r\n") != std::string::npos)
             return false;
-        std::ifstream in(file, std::ios::binary);
+        std::ifstream in(platform::pathFromUtf8(file), std::ios::binary);
         if (!in)
             return false;
         constexpr std::size_t kPiece = 1 << 16;

@@ -2,10 +2,8 @@
 
 #include "FileSystem.h"
 
-#include <cstdlib>
 #include <mutex>
 #include <system_error>
-#include <unistd.h>
 
 namespace kartavel::platform {
 
@@ -14,27 +12,7 @@ namespace {
 std::mutex gMutex;
 std::filesystem::path gExplicit;
 
-bool canWrite(const std::filesystem::path& p) {
-    return ::access(p.c_str(), W_OK) == 0;
-}
-
-std::filesystem::path userDataHome() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/')
-        return xdg;
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::filesystem::path(home) / ".local" / "share";
-    return std::filesystem::temp_directory_path();
-}
-
 } // namespace
-
-std::filesystem::path programFolder() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return std::filesystem::current_path(ec);
-    return exe.parent_path();
-}
 
 std::filesystem::path installedMarker() {
     return KARTAVEL_INSTALLED_MARKER;
@@ -52,7 +30,7 @@ defaultDataFolderFor(const std::filesystem::path& programFolder,
 }
 
 std::filesystem::path defaultDataFolder() {
-    return defaultDataFolderFor(programFolder(), canWrite);
+    return defaultDataFolderFor(programFolder(), canWriteFolder);
 }
 
 std::filesystem::path DataFolder() {

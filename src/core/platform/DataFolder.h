@@ -12,8 +12,7 @@ std::filesystem::path programFolder();
 // The catalogue's data folder, created (with any missing parents) whenever it does
 // not exist. It is the folder "Data" beside the program file; for an installed
 // program, and where that folder cannot be written, it is "Kartavel/Data" in the
-// user's data folder (XDG_DATA_HOME, else ~/.local/share). An explicit folder set
-// below wins.
+// user's data folder (userDataHome). An explicit folder set below wins.
 std::filesystem::path DataFolder();
 
 // A file of the data folder.
@@ -31,6 +30,13 @@ std::filesystem::path defaultDataFolder();
 // its data never go beside it, also when the folder is writable (root, or a
 // program installed under the user's home).
 std::filesystem::path installedMarker();
+
+// The user's own data folder, where an installed program keeps its data: %APPDATA%
+// on Windows; elsewhere XDG_DATA_HOME, else ~/.local/share.
+std::filesystem::path userDataHome();
+
+// True when this user may make files in the folder.
+bool canWriteFolder(const std::filesystem::path& folder);
 
 // The default rule for a given program folder and writability test.
 std::filesystem::path

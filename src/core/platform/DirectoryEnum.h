@@ -23,7 +23,7 @@ inline constexpr std::uint32_t Special = Hidden | System | VolumeId | Directory;
 
 // What a caller needs beyond the name and the kind of entry. Finding these out
 // costs a status call per file on POSIX, so an enumeration asks only for what
-// its filters test.
+// its filters test. Windows gives them all with the entry.
 namespace want {
 inline constexpr unsigned Nothing = 0;
 inline constexpr unsigned Size = 1;
@@ -33,6 +33,8 @@ inline constexpr unsigned ReadOnly = 4; // the read-only bit of the attribute wo
 
 struct DirectoryEntry {
     std::string_view name; // valid during the call only
+    // Windows: the attribute word as the file system gives it, other bits such as
+    // the normal bit 128 included.
     // POSIX: folder 16; regular file 32, plus 1 when the owner may not write it
     // (only when asked for); devices, pipes and sockets 4; plus 2 when the name
     // begins with ".".
@@ -46,10 +48,12 @@ struct DirectoryEntry {
 // that carries the hidden, system, volume-label or folder bit is left out unless
 // that bit is in `admitted`; "." and ".." are never given.
 //
-// Symbolic links are never followed into folders, so a tree with a link cycle
-// is walked once. A link to a regular file is given as that file (the link's name
-// with the target's attributes, size and time), since opening it on the medium
-// opens the file; a link to a folder, to a device or to nothing is left out.
+// Links are never followed into folders, so a tree with a link cycle is walked
+// once. On Windows a folder that is a reparse point (a junction, a linked folder)
+// is left out; any other reparse point keeps its bit 1024. On POSIX a link to a
+// regular file is given as that file (the link's name with the target's
+// attributes, size and time), since opening it on the medium opens the file; a
+// link to a folder, to a device or to nothing is left out.
 //
 // False when the folder cannot be opened.
 bool enumerateDirectory(const std::string& folder, std::uint32_t admitted, unsigned wanted,

@@ -1,7 +1,5 @@
 #include "PathForm.h"
 
-#include <cstring>
-
 namespace kartavel::platform {
 
 namespace {
@@ -16,6 +14,11 @@ bool startsWithDrive(std::string_view s) {
 
 bool isWindowsSeparator(char c) {
     return c == '\\' || c == '/';
+}
+
+// The separators of a relative path: this system's ("\" and "/" on Windows).
+bool isNativeSeparator(char c) {
+    return kNativeSeparator == '\\' ? isWindowsSeparator(c) : c == '/';
 }
 
 // Appends the non-empty names of `rest`, split at `isSeparator`.
@@ -48,7 +51,6 @@ std::size_t uncRootEnd(std::string_view path) {
 
 void splitPath(std::string_view path, PathParts& out) {
     out.components.clear();
-    const auto isNative = [](char c) { return c == kNativeSeparator; };
     if (startsWithDrive(path)) {
         out.form = RootForm::Drive;
         out.root = path.substr(0, 2);
@@ -65,7 +67,7 @@ void splitPath(std::string_view path, PathParts& out) {
     } else {
         out.form = RootForm::None;
         out.root = {};
-        appendComponents(path, out.components, isNative);
+        appendComponents(path, out.components, isNativeSeparator);
     }
 }
 
@@ -97,16 +99,9 @@ void appendName(std::string& path, std::string_view name, char separator) {
 
 std::size_t lastSeparator(std::string_view path) {
     const RootForm form = rootForm(path);
-    if (form == RootForm::Drive || form == RootForm::Unc) {
-        for (std::size_t i = path.size(); i-- > 0;) {
-            if (isWindowsSeparator(path[i]))
-                return i;
-        }
-        return std::string_view::npos;
-    }
-    const void* slash = ::memrchr(path.data(), '/', path.size());
-    return slash ? static_cast<std::size_t>(static_cast<const char*>(slash) - path.data())
-                 : std::string_view::npos;
+    const bool windowsNames = form == RootForm::Drive || form == RootForm::Unc ||
+                              (form == RootForm::None && kNativeSeparator == '\\');
+    return windowsNames ? path.find_last_of("\\/") : path.rfind('/');
 }
 
 std::string_view folderPart(std::string_view path) {

@@ -19,7 +19,11 @@ enum class RootForm {
 };
 
 // The separator of paths made on this system.
+#ifdef _WIN32
+inline constexpr char kNativeSeparator = '\\';
+#else
 inline constexpr char kNativeSeparator = '/';
+#endif
 
 struct PathParts {
     RootForm form = RootForm::None;

@@ -63,17 +63,6 @@ bool isBelow(const std::string& path, const std::string& mountPoint) {
     return path == mountPoint || (path.starts_with(mountPoint) && path[mountPoint.size()] == '/');
 }
 
-std::string canonicalOr(const std::filesystem::path& p) {
-    std::error_code ec;
-    const auto c = std::filesystem::weakly_canonical(p, ec);
-    return ec ? p.string() : c.string();
-}
-
-std::vector<MountEntry> systemMounts() {
-    const auto text = readWholeFile("/proc/self/mountinfo");
-    return text ? parseMountInfo(*text) : std::vector<MountEntry>{};
-}
-
 } // namespace
 
 std::vector<MountEntry> parseMountInfo(std::string_view text) {
@@ -109,10 +98,10 @@ const MountEntry* mountHolding(const std::vector<MountEntry>& mounts, const std:
 
 std::string labelFromFolder(const std::filesystem::path& byLabelFolder, const std::string& device) {
     std::error_code ec;
-    const std::string target = canonicalOr(device);
+    const std::string target = resolvedPath(device);
     for (std::filesystem::directory_iterator it(byLabelFolder, ec), end; !ec && it != end;
          it.increment(ec)) {
-        if (canonicalOr(it->path()) == target)
+        if (resolvedPath(it->path()) == target)
             return unescape(it->path().filename().string(), true);
     }
     return {};
@@ -133,17 +122,6 @@ std::string iso9660Label(const std::filesystem::path& device) {
     return std::string(id);
 }
 
-std::string volumeLabel(const std::string& path) {
-    const auto mounts = systemMounts();
-    const MountEntry* m = mountHolding(mounts, canonicalOr(path));
-    if (!m || !m->source.starts_with('/'))
-        return {};
-    std::string label = labelFromFolder("/dev/disk/by-label", m->source);
-    if (label.empty() && m->fsType == "iso9660")
-        label = iso9660Label(m->source);
-    return label;
-}
-
 std::vector<std::string> cdromRootsIn(const std::vector<MountEntry>& mounts) {
     std::vector<std::string> roots;
     for (const auto& m : mounts) {
@@ -153,8 +131,10 @@ std::vector<std::string> cdromRootsIn(const std::vector<MountEntry>& mounts) {
     return roots;
 }
 
-std::vector<std::string> cdromDriveRoots() {
-    return cdromRootsIn(systemMounts());
+std::string resolvedPath(const std::filesystem::path& p) {
+    std::error_code ec;
+    const auto c = std::filesystem::weakly_canonical(p, ec);
+    return utf8FromPath(ec ? p : c);
 }
 
 } // namespace kartavel::platform

@@ -6,18 +6,19 @@
 #include <vector>
 
 // Drives and volumes: the label of the medium that holds a path, and the roots of
-// the optical drives. On Linux a "drive" is a mount point.
+// the optical drives. On Windows a drive is a letter; on Linux it is a mount point.
 namespace kartavel::platform {
 
 // The label of the file system mounted at or containing `path`; empty when it has
 // none or it cannot be found out.
 std::string volumeLabel(const std::string& path);
 
-// The roots of the CD-ROM drives that hold a medium: on Linux the mount points of
-// iso9660 and udf file systems, in mount order.
+// The roots of the CD-ROM drives that hold a medium: on Windows their roots ("E:\"),
+// in drive order; on Linux the mount points of iso9660 and udf file systems, in
+// mount order.
 std::vector<std::string> cdromDriveRoots();
 
-// The pieces behind both, open to tests.
+// The pieces behind both on Linux, open to tests.
 struct MountEntry {
     std::string mountPoint;
     std::string fsType;
@@ -39,5 +40,9 @@ std::string labelFromFolder(const std::filesystem::path& byLabelFolder, const st
 std::string iso9660Label(const std::filesystem::path& device);
 
 std::vector<std::string> cdromRootsIn(const std::vector<MountEntry>& mounts);
+
+// The path with its links resolved as far as it exists (UTF-8); the path itself
+// when that fails.
+std::string resolvedPath(const std::filesystem::path& path);
 
 } // namespace kartavel::platform

@@ -23,7 +23,15 @@ bool isFilteredNameCharacter(char c) {
 std::string registrationFolder(const std::string& typed) {
     if (typed.empty())
         return typed;
-    const auto p = std::filesystem::absolute(platform::pathFromUtf8(typed)).lexically_normal();
+    auto p = platform::pathFromUtf8(typed);
+    // A drive with no folder after it ("E:") means the drive's root, never its
+    // current folder.
+    if (p.has_root_name() && !p.has_root_directory()) {
+        std::filesystem::path rooted = p.root_name();
+        rooted += std::filesystem::path::preferred_separator;
+        p = rooted / p.relative_path();
+    }
+    p = std::filesystem::absolute(p).lexically_normal();
     std::string s = platform::utf8FromPath(p);
     while (s.size() > 1 && s.back() == platform::kNativeSeparator)
         s.pop_back();

@@ -87,4 +87,56 @@ bool isValidUtf8(std::string_view s) {
     return true;
 }
 
+namespace {
+
+// The generalised three-byte form of a lone surrogate at `pos`, or 0.
+char32_t loneSurrogateAt(std::string_view s, std::size_t pos) {
+    if (pos + 3 > s.size() || static_cast<unsigned char>(s[pos]) != 0xED)
+        return 0;
+    const auto b1 = static_cast<unsigned char>(s[pos + 1]);
+    const auto b2 = static_cast<unsigned char>(s[pos + 2]);
+    if (b1 < 0xA0 || b1 > 0xBF || (b2 & 0xC0) != 0x80)
+        return 0;
+    return 0xD000 | ((b1 & 0x3F) << 6) | (b2 & 0x3F);
+}
+
+} // namespace
+
+std::u16string utf16FromUtf8(std::string_view utf8) {
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = nextCodePoint(utf8, pos);
+        if (cp == kInvalidCodePoint) {
+            if (const char32_t lone = loneSurrogateAt(utf8, pos - 1)) {
+                cp = lone;
+                pos += 2;
+            } else {
+                cp = 0xFFFD;
+            }
+        }
+        if (cp >= 0x10000) {
+            out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
+std::string utf8FromUtf16(std::u16string_view utf16) {
+    std::string out;
+    out.reserve(utf16.size());
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        char32_t cp = utf16[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+        }
+        appendUtf8(out, cp); // a lone surrogate takes the three-byte form
+    }
+    return out;
+}
+
 } // namespace kartavel::text

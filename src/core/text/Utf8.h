@@ -27,4 +27,11 @@ std::string_view leftCharacters(std::string_view s, std::size_t maxChars);
 // True when `s` is well-formed UTF-8.
 bool isValidUtf8(std::string_view s);
 
+// UTF-16, the text of the Windows interfaces. A Windows file name may hold a lone
+// surrogate: it becomes the three bytes of its generalised UTF-8 form (ED A0 80 to
+// ED BF BF) and those bytes become it again, so every name the system gives opens
+// again. Other ill-formed bytes become U+FFFD.
+std::u16string utf16FromUtf8(std::string_view utf8);
+std::string utf8FromUtf16(std::u16string_view utf16);
+
 } // namespace kartavel::text

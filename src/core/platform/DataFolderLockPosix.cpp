@@ -25,15 +25,16 @@ bool DataFolderLock::tryLock(const std::filesystem::path& folder) {
         ::close(fd);
         return false;
     }
-    fd_ = fd;
+    handle_ = fd;
     return true;
 }
 
 void DataFolderLock::unlock() {
-    if (fd_ >= 0) {
-        ::flock(fd_, LOCK_UN);
-        ::close(fd_);
-        fd_ = -1;
+    if (handle_ != kNone) {
+        const int fd = static_cast<int>(handle_);
+        ::flock(fd, LOCK_UN);
+        ::close(fd);
+        handle_ = kNone;
     }
 }
 
