@@ -1,0 +1,184 @@
+#include "ContentScan.h"
+
+#include "text/Cp1254.h"
+#include "text/TurkishUpperCase.h"
+
+#include <array>
+#include <limits>
+
+namespace kartavel::capture {
+
+namespace {
+
+// How often a byte turns up in file names, roughly: the filter takes the rarest
+// byte of the text, so that most names are passed over without being folded.
+int commonness(unsigned char c) {
+    if (c >= 'a' && c <= 'z')
+        return std::string_view("aeinorstl").find(static_cast<char>(c)) != std::string_view::npos
+                   ? 9
+                   : 6;
+    if (c >= '0' && c <= '9')
+        return 5;
+    if (c >= 'A' && c <= 'Z')
+        return 3;
+    switch (c) {
+    case '.':
+        return 8;
+    case ' ':
+        return 6;
+    case '_':
+    case '-':
+        return 3;
+    default:
+        return c >= 0x80 ? 2 : 1;
+    }
+}
+
+// The rarest byte of `folded` that a raw name must hold one of at most two forms
+// of (the bytes that fold to it). In a UTF-8 file only ASCII bytes that no other
+// character folds to qualify.
+bool chooseFilter(std::string_view folded, bool utf8, char& a, char& b) {
+    const auto& fold = text::cp1254TurkishUpperCase();
+    int best = std::numeric_limits<int>::max();
+    for (const char f : folded) {
+        const auto c = static_cast<unsigned char>(f);
+        if (utf8 && c >= 0x80)
+            continue;
+        std::array<unsigned char, 2> forms{};
+        std::size_t n = 0;
+        bool usable = true;
+        for (unsigned x = 0; x < 256 && usable; ++x) {
+            if (fold[x] != c)
+                continue;
+            usable = n < forms.size() && !(utf8 && x >= 0x80);
+            if (usable)
+                forms[n++] = static_cast<unsigned char>(x);
+        }
+        if (!usable || n == 0)
+            continue;
+        const int score = commonness(forms[0]) + (n > 1 ? commonness(forms[1]) : 0);
+        if (score < best) {
+            best = score;
+            a = static_cast<char>(forms[0]);
+            b = static_cast<char>(forms[n - 1]);
+        }
+    }
+    return best != std::numeric_limits<int>::max();
+}
+
+std::string foldCp1254(std::string_view bytes) {
+    const auto& fold = text::cp1254TurkishUpperCase();
+    std::string out(bytes);
+    for (char& c : out)
+        c = static_cast<char>(fold[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+} // namespace
+
+FileNameTest::FileNameTest(std::string_view text, bool wholeName, bool caseSensitive, bool utf8File)
+    : rule_(text, wholeName, caseSensitive), mode_(Mode::Utf8Rule), wholeName_(wholeName),
+      utf8_(utf8File) {
+    const bool exact = wholeName && caseSensitive;
+    if (utf8File) {
+        folded_ = text::TurkishUpperCase(text);
+        mode_ = exact ? Mode::Exact : Mode::Utf8Rule;
+        exact_ = std::string(text);
+    } else if (auto encoded = text::encodeCp1254(text)) {
+        folded_ = foldCp1254(*encoded);
+        mode_ = exact ? Mode::Exact : wholeName ? Mode::FoldedEqual : Mode::FoldedFind;
+        exact_ = std::move(*encoded);
+    } else {
+        mode_ = Mode::Decoded;
+    }
+    if (folded_)
+        filter_ = chooseFilter(*folded_, utf8File, filterA_, filterB_);
+}
+
+bool FileNameTest::matches(std::string_view name, const char* readable) const {
+    switch (mode_) {
+    case Mode::Exact:
+        return name == exact_;
+    case Mode::FoldedEqual: {
+        if (name.size() != folded_->size())
+            return false;
+        const auto& fold = text::cp1254TurkishUpperCase();
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            if (fold[static_cast<unsigned char>(name[i])] !=
+                static_cast<unsigned char>((*folded_)[i]))
+                return false;
+        }
+        return true;
+    }
+    case Mode::FoldedFind: {
+        if (name.size() < folded_->size() ||
+            (filter_ &&
+             !containsEither(name.data(), name.data() + name.size(), readable, filterA_, filterB_)))
+            return false;
+        const auto& fold = text::cp1254TurkishUpperCase();
+        scratch_.resize(name.size());
+        for (std::size_t i = 0; i < name.size(); ++i)
+            scratch_[i] = static_cast<char>(fold[static_cast<unsigned char>(name[i])]);
+        return scratch_.find(*folded_) != std::string::npos;
+    }
+    case Mode::Utf8Rule:
+        if (filter_ &&
+            !containsEither(name.data(), name.data() + name.size(), readable, filterA_, filterB_))
+            return false;
+        return rule_.matches(name);
+    case Mode::Decoded:
+        return rule_.matches(text::decodeCp1254(name));
+    }
+    return false;
+}
+
+void scanNames(OutlineScanner& lines, const FileNameTest& test, std::string_view archive,
+               std::size_t count, std::vector<SearchRow>& rows) {
+    const char* const readable = lines.lines().data() + lines.lines().size();
+    std::vector<std::string> decoded;
+    std::vector<std::string_view> path;
+    for (std::size_t n = 0; n < count && lines.next(); ++n) {
+        if (!test.matches(lines.name(), readable))
+            continue;
+        SearchRow row;
+        row.archive = std::string(archive);
+        row.node = lines.node();
+        if (test.utf8()) {
+            row.name = std::string(lines.name());
+            row.path = nodePath(lines.path());
+        } else {
+            decoded.clear();
+            path.clear();
+            for (const auto name : lines.path())
+                decoded.push_back(text::decodeCp1254(name));
+            path.assign(decoded.begin(), decoded.end());
+            row.name = decoded.back();
+            row.path = nodePath(path);
+        }
+        rows.push_back(std::move(row));
+    }
+}
+
+std::string walkError(const OutlineScanner& lines, bool utf8File) {
+    if (!lines.failed())
+        return {};
+    return invalidLevelMessage(lines.failedDepth(), utf8File
+                                                        ? std::string(lines.failedName())
+                                                        : text::decodeCp1254(lines.failedName()));
+}
+
+ArchiveHits scanContentFile(std::string_view bytes, std::string_view text, bool wholeName,
+                            bool caseSensitive, std::string_view archive) {
+    ArchiveHits hits;
+    const bool utf8 = bytes.starts_with(kContentFileBom);
+    if (utf8)
+        bytes.remove_prefix(kContentFileBom.size());
+    OutlineScanner lines(bytes);
+    const FileNameTest test(text, wholeName, caseSensitive, utf8);
+    scanNames(lines, test, archive, std::numeric_limits<std::size_t>::max(), hits.rows);
+    hits.nodes = lines.nodeCount();
+    hits.error = walkError(lines, utf8);
+    return hits;
+}
+
+} // namespace kartavel::capture

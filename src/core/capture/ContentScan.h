@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ContentSearch.h"
+#include "OutlineScan.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The content search straight over a content file's bytes: the names are tested
+// in the file's own form, so a name costs no decoding and no copy, and only a
+// match pays for its path.
+namespace kartavel::capture {
+
+// The name test (NameTest) for the names of one content file form: code page 1254
+// bytes or UTF-8. A code page file is folded byte by byte through a table, and
+// only names that hold a byte the match needs are folded at all. A search text
+// that the code page cannot hold is tested on each decoded name instead.
+class FileNameTest {
+public:
+    FileNameTest(std::string_view text, bool wholeName, bool caseSensitive, bool utf8File);
+
+    // `name` as the file holds it; the bytes up to `readable` may be read.
+    bool matches(std::string_view name, const char* readable) const;
+
+    // The search text folded as this form's names are, in this form's bytes; nothing
+    // when names are decoded before the test.
+    const std::optional<std::string>& foldedText() const { return folded_; }
+    bool wholeName() const { return wholeName_; }
+    bool utf8() const { return utf8_; }
+
+private:
+    enum class Mode { Exact, FoldedEqual, FoldedFind, Utf8Rule, Decoded };
+
+    NameTest rule_; // the test on UTF-8 names
+    Mode mode_;
+    bool wholeName_, utf8_;
+    std::string exact_; // Exact: the text in this form's bytes
+    std::optional<std::string> folded_;
+    bool filter_ = false; // a name can only match when it holds filterA_ or filterB_
+    char filterA_ = 0, filterB_ = 0;
+    mutable std::string scratch_;
+};
+
+// What a walk over an archive's lines found.
+struct ArchiveHits {
+    std::size_t nodes = 0; // the nodes the reader loads
+    std::string error;     // the reader's message when the file broke off, else empty
+    std::vector<SearchRow> rows;
+};
+
+// Tests the next `count` nodes of the walk (fewer at its end), appending a row
+// named after `archive` for each match, with its UTF-8 name and its path.
+void scanNames(OutlineScanner& lines, const FileNameTest& test, std::string_view archive,
+               std::size_t count, std::vector<SearchRow>& rows);
+
+// The walk's failure as the reader reports it, in UTF-8; empty when it did not fail.
+std::string walkError(const OutlineScanner& lines, bool utf8File);
+
+// Every node of a content file's bytes (with its byte-order mark, if any).
+ArchiveHits scanContentFile(std::string_view bytes, std::string_view text, bool wholeName,
+                            bool caseSensitive, std::string_view archive);
+
+} // namespace kartavel::capture
