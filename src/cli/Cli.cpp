@@ -16,9 +16,10 @@ const std::vector<CommandSyntax>& commandTable() {
         {"register", 1, 1, {"--name", "--code", "--date", "--group", "--sub", "--media"}, {}},
         {"list", 0, 0, {}, {}},
         {"show", 1, 1, {}, {"--outline"}},
-        {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case"}},
+        {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case", "--no-index"}},
         {"delete", 1, 1, {}, {"--yes"}},
         {"browse", 0, 2, {}, {}},
+        {"index", 0, 0, {}, {"--check"}},
     };
     return commands;
 }
@@ -29,6 +30,7 @@ Runner runnerFor(std::string_view command) {
     static const std::pair<std::string_view, Runner> runners[] = {
         {"register", runRegister}, {"list", runList},     {"show", runShow},
         {"search", runSearch},     {"delete", runDelete}, {"browse", runBrowse},
+        {"index", runIndex},
     };
     for (const auto& [name, run] : runners)
         if (name == command)
@@ -57,12 +59,16 @@ Komutlar:
   show AD [--outline]          Arşivin saklanan ağacı: her düğümün yolu, ya da
                                --outline ile arşiv dosyasının kendi satırları.
   search METİN [--archive AD] [--whole] [--case] [--group GRUP [--sub ALTGRUP]]
-                               Saklanan dosya ve klasör adlarında arar: tek bir
-                               arşivde ya da o yerdeki bütün arşivlerde.
+         [--no-index]          Saklanan dosya ve klasör adlarında arar: tek bir
+                               arşivde ya da o yerdeki bütün arşivlerde (ad
+                               dizinini kullanır; --no-index ile dosyaları okur).
                                Satırlar: ARŞİV, AD, YOL.
   delete AD [--yes]            Arşivi ve arşiv dosyasını siler (onay ister).
   browse [GRUP [ALTGRUP]]      Ana penceredeki listenin o yerde gösterdiği öğeler:
                                SİMGE, AD, ÖZEL KOD, TARİH.
+  index [--check]              Aramayı hızlandıran ad dizinini (Data/AdDizini)
+                               kurar ya da --check ile yalnız denetler.
+                               Satırlar: ARŞİV, DURUM.
 
 Genel seçenekler:
   --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü)

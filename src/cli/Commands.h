@@ -3,6 +3,8 @@
 #include "Cli.h"
 #include "capture/ContentFile.h"
 
+#include <filesystem>
+
 // The commands. Each returns its exit code.
 namespace kartavel::cli {
 
@@ -12,12 +14,17 @@ int runShow(Cli& cli, const Arguments& args);
 int runSearch(Cli& cli, const Arguments& args);
 int runDelete(Cli& cli, const Arguments& args);
 int runBrowse(Cli& cli, const Arguments& args);
+int runIndex(Cli& cli, const Arguments& args);
 
 // Makes the register's current record the archive named `name`: the first record
 // whose name equals it exactly, else the first equal to it without regard to letter
 // case, as a click in the main window does. False, with the refusal written, when
 // there is none.
 bool selectArchive(Cli& cli, const std::string& name);
+
+// Selects the archive as above and finds its content file. Returns kDone, or the
+// exit code once the refusal has been written (no such archive, no content file).
+int findArchiveFile(Cli& cli, const std::string& name, std::filesystem::path& file);
 
 // Selects the archive as above and loads its content file. Returns kDone, or the exit
 // code once the refusal has been written (no such archive, no content file).

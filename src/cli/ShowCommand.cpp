@@ -16,14 +16,22 @@ bool selectArchive(Cli& cli, const std::string& name) {
     return false;
 }
 
-int loadArchive(Cli& cli, const std::string& name, capture::TreeLoad& load) {
+int findArchiveFile(Cli& cli, const std::string& name, std::filesystem::path& file) {
     if (!selectArchive(cli, name))
         return kRefused;
-    const auto file = capture::existingContentFile(
+    const auto found = capture::existingContentFile(
         cli.catalogue().KayitOrj_T.asString(store::columns::ARSIV_ADI));
-    if (!file)
+    if (!found)
         return cli.fail(kRefused, capture::kContentFileMissing);
-    load = capture::loadContentFile(*file);
+    file = *found;
+    return kDone;
+}
+
+int loadArchive(Cli& cli, const std::string& name, capture::TreeLoad& load) {
+    std::filesystem::path file;
+    if (const int rc = findArchiveFile(cli, name, file))
+        return rc;
+    load = capture::loadContentFile(file);
     return kDone;
 }
 
