@@ -34,14 +34,13 @@ int commonness(unsigned char c) {
     }
 }
 
-// The rarest byte of `folded` that a raw name must hold one of at most two forms
-// of (the bytes that fold to it). In a UTF-8 file only ASCII bytes that no other
-// character folds to qualify.
-bool chooseFilter(std::string_view folded, bool utf8, char& a, char& b) {
+// The places of `folded` that can filter names, rarest first. In a UTF-8 file only
+// ASCII bytes that no other character folds to qualify.
+std::vector<FilterByte> filterChoices(std::string_view folded, bool utf8) {
     const auto& fold = text::cp1254TurkishUpperCase();
-    int best = std::numeric_limits<int>::max();
-    for (const char f : folded) {
-        const auto c = static_cast<unsigned char>(f);
+    std::vector<FilterByte> choices;
+    for (std::size_t at = 0; at < folded.size(); ++at) {
+        const auto c = static_cast<unsigned char>(folded[at]);
         if (utf8 && c >= 0x80)
             continue;
         std::array<unsigned char, 2> forms{};
@@ -54,16 +53,38 @@ bool chooseFilter(std::string_view folded, bool utf8, char& a, char& b) {
             if (usable)
                 forms[n++] = static_cast<unsigned char>(x);
         }
-        if (!usable || n == 0)
-            continue;
-        const int score = commonness(forms[0]) + (n > 1 ? commonness(forms[1]) : 0);
-        if (score < best) {
-            best = score;
-            a = static_cast<char>(forms[0]);
-            b = static_cast<char>(forms[n - 1]);
-        }
+        if (usable && n > 0)
+            choices.push_back({at, static_cast<char>(forms[0]), static_cast<char>(forms[n - 1]),
+                               commonness(forms[0]) + (n > 1 ? commonness(forms[1]) : 0)});
     }
-    return best != std::numeric_limits<int>::max();
+    std::stable_sort(choices.begin(), choices.end(),
+                     [](const FilterByte& x, const FilterByte& y) { return x.score < y.score; });
+    return choices;
+}
+
+// True when some start among the `starts` from `p` has the first choice's byte at
+// its place and the second's at its own. Bytes up to `readable` may be read.
+bool holdsPair(const char* p, std::size_t starts, const char* readable, const FilterByte& x,
+               const FilterByte& y) {
+#if defined(__SSE2__)
+    const std::size_t reach = std::max(x.at, y.at) + 16;
+    for (; starts > 0 && static_cast<std::size_t>(readable - p) >= reach; p += 16) {
+        const unsigned both =
+            bytes::eitherMask16(p + x.at, x.a, x.b) & bytes::eitherMask16(p + y.at, y.a, y.b);
+        if (starts < 16)
+            return (both & ((1u << starts) - 1)) != 0;
+        if (both)
+            return true;
+        starts -= 16;
+    }
+#else
+    (void)readable;
+#endif
+    for (; starts > 0; --starts, ++p) {
+        if ((p[x.at] == x.a || p[x.at] == x.b) && (p[y.at] == y.a || p[y.at] == y.b))
+            return true;
+    }
+    return false;
 }
 
 std::string foldCp1254(std::string_view bytes) {
@@ -91,8 +112,17 @@ FileNameTest::FileNameTest(std::string_view text, bool wholeName, bool caseSensi
     } else {
         mode_ = Mode::Decoded;
     }
-    if (folded_)
-        filter_ = chooseFilter(*folded_, utf8File, filterA_, filterB_);
+    if (folded_) {
+        const auto choices = filterChoices(*folded_, utf8File);
+        filter_ = !choices.empty();
+        if (filter_)
+            first_ = choices[0];
+        // A code page name folds byte for byte, so two bytes can be tested at
+        // their distance in the text.
+        pair_ = mode_ == Mode::FoldedFind && choices.size() > 1;
+        if (pair_)
+            second_ = choices[1];
+    }
 }
 
 bool FileNameTest::matches(std::string_view name, const char* readable) const {
@@ -111,9 +141,12 @@ bool FileNameTest::matches(std::string_view name, const char* readable) const {
         return true;
     }
     case Mode::FoldedFind: {
-        if (name.size() < folded_->size() ||
-            (filter_ &&
-             !containsEither(name.data(), name.data() + name.size(), readable, filterA_, filterB_)))
+        if (name.size() < folded_->size())
+            return false;
+        const std::size_t starts = name.size() - folded_->size() + 1;
+        if (pair_ ? !holdsPair(name.data(), starts, readable, first_, second_)
+                  : filter_ && !bytes::containsEither(name.data() + first_.at, starts, readable,
+                                                      first_.a, first_.b))
             return false;
         const auto& fold = text::cp1254TurkishUpperCase();
         scratch_.resize(name.size());
@@ -123,7 +156,7 @@ bool FileNameTest::matches(std::string_view name, const char* readable) const {
     }
     case Mode::Utf8Rule:
         if (filter_ &&
-            !containsEither(name.data(), name.data() + name.size(), readable, filterA_, filterB_))
+            !bytes::containsEither(name.data(), name.size(), readable, first_.a, first_.b))
             return false;
         return rule_.matches(name);
     case Mode::Decoded:
@@ -169,16 +202,9 @@ std::string walkError(const OutlineScanner& lines, bool utf8File) {
 
 ArchiveHits scanContentFile(std::string_view bytes, std::string_view text, bool wholeName,
                             bool caseSensitive, std::string_view archive) {
-    ArchiveHits hits;
-    const bool utf8 = bytes.starts_with(kContentFileBom);
-    if (utf8)
-        bytes.remove_prefix(kContentFileBom.size());
-    OutlineScanner lines(bytes);
-    const FileNameTest test(text, wholeName, caseSensitive, utf8);
-    scanNames(lines, test, archive, std::numeric_limits<std::size_t>::max(), hits.rows);
-    hits.nodes = lines.nodeCount();
-    hits.error = walkError(lines, utf8);
-    return hits;
+    return scanContentFile(
+        bytes, [&](bool utf8) { return FileNameTest(text, wholeName, caseSensitive, utf8); },
+        archive);
 }
 
 } // namespace kartavel::capture

@@ -14,6 +14,14 @@
 // match pays for its path.
 namespace kartavel::capture {
 
+// A place of a folded search text whose byte a raw name must hold for the text to
+// match there, in one of at most two forms (the bytes that fold to it).
+struct FilterByte {
+    std::size_t at = 0;
+    char a = 0, b = 0;
+    int score = 0; // how common its forms are in names
+};
+
 // The name test (NameTest) for the names of one content file form: code page 1254
 // bytes or UTF-8. A code page file is folded byte by byte through a table, and
 // only names that hold a byte the match needs are folded at all. A search text
@@ -39,8 +47,10 @@ private:
     bool wholeName_, utf8_;
     std::string exact_; // Exact: the text in this form's bytes
     std::optional<std::string> folded_;
-    bool filter_ = false; // a name can only match when it holds filterA_ or filterB_
-    char filterA_ = 0, filterB_ = 0;
+    // A name can only match when it holds the first filter byte, and in a code
+    // page file also the second at its distance from the first.
+    bool filter_ = false, pair_ = false;
+    FilterByte first_, second_;
     mutable std::string scratch_;
 };
 
@@ -59,7 +69,22 @@ void scanNames(OutlineScanner& lines, const FileNameTest& test, std::string_view
 // The walk's failure as the reader reports it, in UTF-8; empty when it did not fail.
 std::string walkError(const OutlineScanner& lines, bool utf8File);
 
-// Every node of a content file's bytes (with its byte-order mark, if any).
+// Every node of a content file's bytes (with its byte-order mark, if any), tested
+// with the test for the file's form: `test(true)` for a UTF-8 file, `test(false)`
+// for a code page one.
+template <typename TestOfForm>
+ArchiveHits scanContentFile(std::string_view bytes, TestOfForm&& test, std::string_view archive) {
+    const bool utf8 = bytes.starts_with(kContentFileBom);
+    if (utf8)
+        bytes.remove_prefix(kContentFileBom.size());
+    ArchiveHits hits;
+    OutlineScanner lines(bytes);
+    scanNames(lines, test(utf8), archive, ~std::size_t{0}, hits.rows);
+    hits.nodes = lines.nodeCount();
+    hits.error = walkError(lines, utf8);
+    return hits;
+}
+
 ArchiveHits scanContentFile(std::string_view bytes, std::string_view text, bool wholeName,
                             bool caseSensitive, std::string_view archive);
 

@@ -138,7 +138,8 @@ SearchResult searchArchiveFile(const std::filesystem::path& contentFile, std::st
     }
     NameIndexUse linear;
     linear.enabled = false;
-    ArchiveHits hits = searchContentFile(contentFile, {}, text, wholeName, caseSensitive, linear);
+    ArchiveHits hits =
+        ContentFileSearch(text, wholeName, caseSensitive, linear).search(contentFile, {});
     if (!hits.error.empty())
         result.loadErrors.emplace_back(std::string(), hits.error);
     result.stopped = report(hits, nodes, onMatch, result);
@@ -168,7 +169,7 @@ SearchResult searchAllArchives(const store::RecordTable& KayitOrj_T, const Searc
     // The records are read in place: the main window's commands act on the
     // register's current record, which a search must not move.
     const auto& records = KayitOrj_T.records();
-    bool wroteIndex = false;
+    ContentFileSearch files(text, wholeName, caseSensitive, index);
     archives.begin(records.size());
     for (std::size_t r = 0; r < records.size(); ++r) {
         const auto& record = records[r];
@@ -178,8 +179,7 @@ SearchResult searchAllArchives(const store::RecordTable& KayitOrj_T, const Searc
                               : std::nullopt;
         if (file && platform::fileExists(*file)) {
             archives.statement(name + " -> Hazırlanıyor...");
-            ArchiveHits hits =
-                searchContentFile(*file, name, text, wholeName, caseSensitive, index, &wroteIndex);
+            ArchiveHits hits = files.search(*file, name);
             if (!hits.error.empty())
                 result.loadErrors.emplace_back(name, hits.error);
             archives.statement(name + " -> Aranıyor...");
@@ -191,7 +191,7 @@ SearchResult searchAllArchives(const store::RecordTable& KayitOrj_T, const Searc
         }
     }
     // Something changed since the last search: an index may have lost its archive.
-    if (wroteIndex)
+    if (files.wroteIndex())
         removeOrphanNameIndexes(index);
     finish(result);
     return result;

@@ -105,6 +105,29 @@ std::uint32_t rowOf(std::uint32_t code, std::uint32_t rows) {
     return (code * 0x9E3779B1u) >> shift;
 }
 
+// The distinct runs of one block as they come: a run already seen in the block is
+// mostly dropped at once (two runs that share a slot can both pass, which only
+// sets a bit twice).
+class BlockRuns {
+public:
+    void startBlock() { ++block_; }
+    void add(std::uint32_t code, std::vector<std::uint32_t>& codes) {
+        Slot& slot = slots_[(code * 0x9E3779B1u) >> (32 - kSlotBits)];
+        if (slot.block == block_ && slot.code == code)
+            return;
+        slot = {code, block_};
+        codes.push_back(code);
+    }
+
+private:
+    static constexpr unsigned kSlotBits = 12;
+    struct Slot {
+        std::uint32_t code = 0, block = 0;
+    };
+    std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kSlotBits);
+    std::uint32_t block_ = 0;
+};
+
 void appendRuns(std::string_view folded, std::vector<std::uint32_t>& codes) {
     for (std::size_t i = 0; i + 3 <= folded.size(); ++i)
         codes.push_back(runCode(folded.data() + i));
@@ -176,15 +199,10 @@ std::string buildNameIndex(std::string_view bytes, const platform::FileIdentity&
     CheckpointWriter chains;
     std::string checkpoints;
     std::vector<std::uint32_t> codes;
+    codes.reserve(bytes.size());
     std::vector<std::size_t> blockStarts; // where each block's runs start in `codes`
+    BlockRuns distinct;
     std::string folded;
-    const auto closeBlock = [&] {
-        if (blockStarts.empty())
-            return;
-        const auto start = codes.begin() + static_cast<std::ptrdiff_t>(blockStarts.back());
-        std::sort(start, codes.end());
-        codes.erase(std::unique(start, codes.end()), codes.end());
-    };
     for (;;) {
         const std::size_t node = lines.nodeCount();
         const std::size_t offset = lines.nextOffset();
@@ -193,16 +211,16 @@ std::string buildNameIndex(std::string_view bytes, const platform::FileIdentity&
         if (!lines.next())
             break;
         if (blockStart) {
-            closeBlock();
+            distinct.startBlock();
             blockStarts.push_back(codes.size());
             append64(checkpoints, offset);
             append32(checkpoints, chain);
         }
         chains.moved(lines.level());
         foldBetweenLineEnds(folded, lines.name(), utf8);
-        appendRuns(folded, codes);
+        for (std::size_t i = 0; i + 3 <= folded.size(); ++i)
+            distinct.add(runCode(folded.data() + i), codes);
     }
-    closeBlock();
     const std::uint64_t blocks = blockStarts.size();
     const std::string error = walkError(lines, utf8);
 

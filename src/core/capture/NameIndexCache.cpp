@@ -10,13 +10,31 @@
 
 namespace kartavel::capture {
 
-namespace {
+namespace {} // namespace
 
-bool readWhole(const platform::ReadOnlyFile& file, const platform::FileIdentity& id,
-               std::string& bytes) {
-    bytes.resize(id.size);
-    return file.readAt(0, bytes.data(), bytes.size());
+std::optional<std::string_view>
+ReadBuffer::read(const platform::ReadOnlyFile& file, std::uint64_t size,
+                 const std::function<void(std::string_view read)>& arrived) {
+    if (capacity_ < size) {
+        // Grown by a quarter more than asked, and never filled or copied: the
+        // read overwrites it.
+        capacity_ = size + size / 4;
+        bytes_ = std::make_unique_for_overwrite<char[]>(capacity_);
+    }
+    // Pieces small enough to stay in the processor's cache until they are walked.
+    constexpr std::uint64_t kPiece = 128 * 1024;
+    for (std::uint64_t done = 0; done < size;) {
+        const std::uint64_t piece = arrived ? std::min(kPiece, size - done) : size;
+        if (!file.readAt(done, bytes_.get() + done, piece))
+            return std::nullopt;
+        done += piece;
+        if (arrived)
+            arrived(std::string_view(bytes_.get(), done));
+    }
+    return std::string_view(bytes_.get(), size);
 }
+
+namespace {
 
 // Writes the index of the content file's bytes, unless the file changed while it
 // was read. False when nothing was written.
@@ -49,19 +67,27 @@ std::optional<std::filesystem::path> nameIndexPath(std::string_view archiveName)
            platform::pathFromUtf8(std::string(archiveName) + std::string(kNameIndexExtension));
 }
 
-ArchiveHits searchContentFile(const std::filesystem::path& file, std::string_view archive,
-                              std::string_view text, bool wholeName, bool caseSensitive,
-                              const NameIndexUse& use, bool* wroteIndex) {
+ContentFileSearch::ContentFileSearch(std::string_view text, bool wholeName, bool caseSensitive,
+                                     const NameIndexUse& use)
+    : text_(text), wholeName_(wholeName), caseSensitive_(caseSensitive), use_(use) {}
+
+const FileNameTest& ContentFileSearch::test(bool utf8) {
+    auto& test = tests_[utf8 ? 1 : 0];
+    if (!test)
+        test.emplace(text_, wholeName_, caseSensitive_, utf8);
+    return *test;
+}
+
+ArchiveHits ContentFileSearch::search(const std::filesystem::path& file, std::string_view archive) {
     ArchiveHits hits;
     const platform::ReadOnlyFile content(file);
     const auto id = content.identity();
-    const auto indexFile = id && needsIndex(*id, use) ? nameIndexPath(archive) : std::nullopt;
+    const auto indexFile = id && needsIndex(*id, use_) ? nameIndexPath(archive) : std::nullopt;
     bool refresh = false;
     if (indexFile) {
         NameIndexReader index(*indexFile, *id);
         if (index.state() == NameIndexState::Fresh) {
-            const FileNameTest test(text, wholeName, caseSensitive, index.utf8());
-            if (auto rows = index.search(content, test, archive)) {
+            if (auto rows = index.search(content, test(index.utf8()), archive)) {
                 hits.nodes = index.nodes();
                 hits.error = index.error();
                 hits.rows = std::move(*rows);
@@ -70,14 +96,15 @@ ArchiveHits searchContentFile(const std::filesystem::path& file, std::string_vie
         }
         refresh = index.state() != NameIndexState::Fresh;
     }
-    std::string bytes;
-    if (!id || !readWhole(content, *id, bytes)) {
+    const auto bytes = id ? buffer_.read(content, id->size) : std::nullopt;
+    if (!bytes) {
         hits.error = platform::ReadError(file).what();
         return hits;
     }
-    hits = scanContentFile(bytes, text, wholeName, caseSensitive, archive);
-    if (refresh && writeIndex(*indexFile, content, *id, bytes, use) && wroteIndex)
-        *wroteIndex = true;
+    hits = scanContentFile(
+        *bytes, [this](bool utf8) -> const FileNameTest& { return test(utf8); }, archive);
+    if (refresh && writeIndex(*indexFile, content, *id, *bytes, use_))
+        wroteIndex_ = true;
     return hits;
 }
 
@@ -117,6 +144,7 @@ std::size_t removeOrphanNameIndexes(const NameIndexUse& use) {
 NameIndexReport refreshNameIndexes(const store::RecordTable& KayitOrj_T, bool checkOnly,
                                    const NameIndexUse& use) {
     NameIndexReport report;
+    ReadBuffer buffer;
     const int fName = KayitOrj_T.requireField(store::columns::ARSIV_ADI);
     for (const auto& record : KayitOrj_T.records()) {
         NameIndexEntry entry;
@@ -130,10 +158,9 @@ NameIndexReport refreshNameIndexes(const store::RecordTable& KayitOrj_T, bool ch
         entry.small = entry.contentFile && !needsIndex(*id, use);
         if (entry.contentFile && !entry.small) {
             entry.before = NameIndexReader(*indexFile, *id).state();
-            std::string bytes;
             if (!checkOnly && entry.before != NameIndexState::Fresh) {
-                entry.written = readWhole(content, *id, bytes) &&
-                                writeIndex(*indexFile, content, *id, bytes, use);
+                const auto bytes = buffer.read(content, id->size);
+                entry.written = bytes && writeIndex(*indexFile, content, *id, *bytes, use);
                 entry.writeFailed = !entry.written;
             }
         }

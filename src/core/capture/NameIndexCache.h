@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,14 +39,47 @@ struct NameIndexUse {
 // The archive's index file, or nothing for a name that is not a plain file name.
 std::optional<std::filesystem::path> nameIndexPath(std::string_view archiveName);
 
-// Searches one archive's content file: through its index when that is fresh and
-// the text can use it, else by reading the whole file, after which a missing or
-// out-of-date index is written anew (a failure to write it is no failure of the
-// search). `wroteIndex` is set when an index was written. A file that cannot be
-// read gives no nodes and the platform's read error.
-ArchiveHits searchContentFile(const std::filesystem::path& file, std::string_view archive,
-                              std::string_view text, bool wholeName, bool caseSensitive,
-                              const NameIndexUse& use, bool* wroteIndex = nullptr);
+// A buffer for reading files whole, one after another: it only grows, so one
+// allocation serves a search of many archives.
+class ReadBuffer {
+public:
+    // The file's first `size` bytes, or nothing when they cannot be read. When
+    // given, `arrived` is called with the number of bytes read so far after each
+    // piece, while that piece is still in the processor's cache.
+    std::optional<std::string_view>
+    read(const platform::ReadOnlyFile& file, std::uint64_t size,
+         const std::function<void(std::string_view read)>& arrived = {});
+
+private:
+    std::unique_ptr<char[]> bytes_;
+    std::uint64_t capacity_ = 0;
+};
+
+// Searches archives' content files with one search text, one after another: each
+// through its index when that is fresh and the text can use it, else by reading
+// the whole file, after which a missing or out-of-date index is written anew (a
+// failure to write it is no failure of the search). A file that cannot be read
+// gives no nodes and the platform's read error.
+class ContentFileSearch {
+public:
+    ContentFileSearch(std::string_view text, bool wholeName, bool caseSensitive,
+                      const NameIndexUse& use);
+
+    ArchiveHits search(const std::filesystem::path& file, std::string_view archive);
+
+    // Whether a search wrote an index.
+    bool wroteIndex() const { return wroteIndex_; }
+
+private:
+    const FileNameTest& test(bool utf8);
+
+    std::string text_;
+    bool wholeName_, caseSensitive_;
+    NameIndexUse use_;
+    std::optional<FileNameTest> tests_[2]; // code page, UTF-8
+    ReadBuffer buffer_;                    // the bytes of a file read whole
+    bool wroteIndex_ = false;
+};
 
 // Removes the index files whose content file is gone (a deleted or renamed archive)
 // or too small to be given one. Returns how many went.

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 // Walking a content file's lines straight from its bytes, by the reader's rules,
 // without building a tree: the search and the name index pass over every line
@@ -14,13 +21,53 @@ namespace kartavel::capture {
 // A content file that begins with these bytes is UTF-8; any other is code page 1254.
 inline constexpr std::string_view kContentFileBom = "\xEF\xBB\xBF";
 
-// The first CR or LF at or after `p`, or `end` when there is none.
-const char* findLineEnd(const char* p, const char* end);
+namespace bytes {
 
-// True when [p, end) holds the byte `a` or the byte `b`. The bytes up to
-// `readable` (at least `end`) may be read, which lets short texts be tested a
-// whole block of bytes at a time.
-bool containsEither(const char* p, const char* end, const char* readable, char a, char b);
+#if defined(__SSE2__)
+// The bytes among the 16 at `p` that equal `a` or `b`, one bit each.
+inline unsigned eitherMask16(const char* p, char a, char b) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    return static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(a)), _mm_cmpeq_epi8(v, _mm_set1_epi8(b)))));
+}
+#endif
+
+// The bytes among the `n` (at most 64) at `p` that equal `a` or `b`, one bit each.
+inline std::uint64_t eitherMask(const char* p, std::size_t n, char a, char b) {
+    std::uint64_t mask = 0;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + 16 <= n; i += 16)
+        mask |= std::uint64_t{eitherMask16(p + i, a, b)} << i;
+#endif
+    for (; i < n; ++i)
+        mask |= std::uint64_t{p[i] == a || p[i] == b} << i;
+    return mask;
+}
+
+// True when one of the `n` bytes at `p` is `a` or `b`. The bytes up to `readable`
+// (at least p + n) may be read, so a short text is tested sixteen bytes at once.
+inline bool containsEither(const char* p, std::size_t n, const char* readable, char a, char b) {
+#if defined(__SSE2__)
+    for (; n > 0 && readable - p >= 16; p += 16) {
+        const unsigned mask = eitherMask16(p, a, b);
+        if (n < 16)
+            return (mask & ((1u << n) - 1)) != 0;
+        if (mask)
+            return true;
+        n -= 16;
+    }
+#else
+    (void)readable;
+#endif
+    for (; n > 0; --n, ++p) {
+        if (*p == a || *p == b)
+            return true;
+    }
+    return false;
+}
+
+} // namespace bytes
 
 // The reader's message for a line that is too deep: Invalid level (3) for item "x".
 std::string invalidLevelMessage(std::size_t depth, std::string_view name);
@@ -34,6 +81,15 @@ class OutlineScanner {
 public:
     explicit OutlineScanner(std::string_view lines) : lines_(lines) {}
 
+    // For bytes that arrive piece by piece: the walk covers the first `size` bytes
+    // from where `lines` began; unless `final`, more follow, and a line that may
+    // not be whole yet waits for them.
+    void extend(std::size_t size, bool final) {
+        lines_ = std::string_view(lines_.data(), size);
+        final_ = final;
+        window_ = ~std::size_t{0};
+    }
+
     // Goes on from the line that starts at `offset`, which is node `node`, the
     // names on the way down to the node before it being `path` (the top-level
     // node's first). The views must outlive the walk.
@@ -42,16 +98,14 @@ public:
     // Moves to the next line. False at the end, or when that line is too deep
     // (failed() then tells so, and the line is no node).
     bool next() {
-        const char* const end = lines_.data() + lines_.size();
-        const char* p = lines_.data() + offset_;
-        if (p >= end)
+        if (offset_ >= lines_.size())
             return false;
-        const char* text = p;
-        while (text < end && (*text == '\t' || *text == ' '))
-            ++text;
-        const char* lineEnd = findLineEnd(text, end);
-        const auto depth = static_cast<std::size_t>(text - p);
-        const std::string_view name(text, static_cast<std::size_t>(lineEnd - text));
+        const std::size_t text = afterBlanks(offset_);
+        const std::size_t lineEnd = lineEndFrom(text);
+        if (!final_ && lineEnd + 1 >= lines_.size())
+            return false; // its end, or the LF after its CR, is still to come
+        const std::size_t depth = text - offset_;
+        const std::string_view name = lines_.substr(text, lineEnd - text);
         std::size_t level = 0;
         if (started_) {
             if (depth > path_.size()) { // more than one level below the line before
@@ -67,9 +121,10 @@ public:
         path_.resize(level);
         path_.push_back(name);
         lineOffset_ = offset_;
-        if (lineEnd < end && *lineEnd++ == '\r' && lineEnd < end && *lineEnd == '\n')
-            ++lineEnd; // CR LF
-        offset_ = static_cast<std::size_t>(lineEnd - lines_.data());
+        offset_ = lineEnd;
+        if (offset_ < lines_.size() && lines_[offset_++] == '\r' && offset_ < lines_.size() &&
+            lines_[offset_] == '\n')
+            ++offset_; // CR LF
         return true;
     }
 
@@ -94,9 +149,43 @@ public:
     std::string_view failedName() const { return failedName_; }
 
 private:
+    // Where the TABs and spaces from `at` end.
+    std::size_t afterBlanks(std::size_t at) const {
+#if defined(__SSE2__)
+        for (; lines_.size() - at >= 16; at += 16) {
+            const unsigned blanks = bytes::eitherMask16(lines_.data() + at, '\t', ' ');
+            if (blanks != 0xFFFF)
+                return at + static_cast<std::size_t>(std::countr_one(blanks));
+        }
+#endif
+        while (at < lines_.size() && (lines_[at] == '\t' || lines_[at] == ' '))
+            ++at;
+        return at;
+    }
+
+    // The first CR or LF from `at`, or the end: the line ends of 64 bytes at a time
+    // are kept as one mask, which serves the two or three lines they hold.
+    std::size_t lineEndFrom(std::size_t at) {
+        while (at < lines_.size()) {
+            const std::size_t window = at & ~std::size_t{63};
+            if (window != window_) {
+                window_ = window;
+                ends_ = bytes::eitherMask(lines_.data() + window,
+                                          std::min<std::size_t>(64, lines_.size() - window), '\r',
+                                          '\n');
+            }
+            if (const std::uint64_t ahead = ends_ >> (at & 63))
+                return at + static_cast<std::size_t>(std::countr_zero(ahead));
+            at = window + 64;
+        }
+        return lines_.size();
+    }
+
     std::string_view lines_;
     std::size_t offset_ = 0, lineOffset_ = 0, node_ = 0;
-    bool started_ = false, failed_ = false;
+    std::size_t window_ = ~std::size_t{0};
+    std::uint64_t ends_ = 0;
+    bool started_ = false, failed_ = false, final_ = true;
     std::size_t failedDepth_ = 0;
     std::string_view failedName_;
     std::vector<std::string_view> path_;
