@@ -62,8 +62,9 @@ std::vector<FilterByte> filterChoices(std::string_view folded, bool utf8) {
     return choices;
 }
 
-// True when some start among the `starts` from `p` has the first choice's byte at
-// its place and the second's at its own. Bytes up to `readable` may be read.
+// True when some start among the `starts` from `p` has the first filter byte at
+// its place and the second at its own (the same one twice tests one byte). Bytes
+// up to `readable` may be read, so a short name is tested sixteen starts at once.
 bool holdsPair(const char* p, std::size_t starts, const char* readable, const FilterByte& x,
                const FilterByte& y) {
 #if defined(__SSE2__)
@@ -115,8 +116,11 @@ FileNameTest::FileNameTest(std::string_view text, bool wholeName, bool caseSensi
     if (folded_) {
         const auto choices = filterChoices(*folded_, utf8File);
         filter_ = !choices.empty();
-        if (filter_)
+        if (filter_) {
             first_ = choices[0];
+            anywhere_ = first_;
+            anywhere_.at = 0;
+        }
         // A code page name folds byte for byte, so two bytes can be tested at
         // their distance in the text.
         pair_ = mode_ == Mode::FoldedFind && choices.size() > 1;
@@ -145,8 +149,7 @@ bool FileNameTest::matches(std::string_view name, const char* readable) const {
             return false;
         const std::size_t starts = name.size() - folded_->size() + 1;
         if (pair_ ? !holdsPair(name.data(), starts, readable, first_, second_)
-                  : filter_ && !bytes::containsEither(name.data() + first_.at, starts, readable,
-                                                      first_.a, first_.b))
+                  : filter_ && !holdsPair(name.data(), starts, readable, first_, first_))
             return false;
         const auto& fold = text::cp1254TurkishUpperCase();
         scratch_.resize(name.size());
@@ -155,8 +158,7 @@ bool FileNameTest::matches(std::string_view name, const char* readable) const {
         return scratch_.find(*folded_) != std::string::npos;
     }
     case Mode::Utf8Rule:
-        if (filter_ &&
-            !bytes::containsEither(name.data(), name.size(), readable, first_.a, first_.b))
+        if (filter_ && !holdsPair(name.data(), name.size(), readable, anywhere_, anywhere_))
             return false;
         return rule_.matches(name);
     case Mode::Decoded:

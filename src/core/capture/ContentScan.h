@@ -48,9 +48,10 @@ private:
     std::string exact_; // Exact: the text in this form's bytes
     std::optional<std::string> folded_;
     // A name can only match when it holds the first filter byte, and in a code
-    // page file also the second at its distance from the first.
+    // page file also the second at its distance from the first. A UTF-8 name may
+    // hold it anywhere, as its folding can change the lengths before it.
     bool filter_ = false, pair_ = false;
-    FilterByte first_, second_;
+    FilterByte first_, second_, anywhere_;
     mutable std::string scratch_;
 };
 

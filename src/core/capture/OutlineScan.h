@@ -45,28 +45,6 @@ inline std::uint64_t eitherMask(const char* p, std::size_t n, char a, char b) {
     return mask;
 }
 
-// True when one of the `n` bytes at `p` is `a` or `b`. The bytes up to `readable`
-// (at least p + n) may be read, so a short text is tested sixteen bytes at once.
-inline bool containsEither(const char* p, std::size_t n, const char* readable, char a, char b) {
-#if defined(__SSE2__)
-    for (; n > 0 && readable - p >= 16; p += 16) {
-        const unsigned mask = eitherMask16(p, a, b);
-        if (n < 16)
-            return (mask & ((1u << n) - 1)) != 0;
-        if (mask)
-            return true;
-        n -= 16;
-    }
-#else
-    (void)readable;
-#endif
-    for (; n > 0; --n, ++p) {
-        if (*p == a || *p == b)
-            return true;
-    }
-    return false;
-}
-
 } // namespace bytes
 
 // The reader's message for a line that is too deep: Invalid level (3) for item "x".
