@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
                 "lines",
                 median, times.front(), times.back(), runs, static_cast<double>(peakKiB) / 1024.0,
                 lines);
-    if (lines == 1 || output.size() < 60)
+    if (lines == 1 && output.size() < 80)
         std::printf(": %s", output.c_str());
     else
         std::printf("\n");

@@ -4,6 +4,7 @@
 #include "text/TurkishUpperCase.h"
 
 #include <array>
+#include <bit>
 #include <limits>
 
 namespace kartavel::capture {
@@ -167,12 +168,57 @@ bool FileNameTest::matches(std::string_view name, const char* readable) const {
     return false;
 }
 
+void FileNameTest::placesOf(std::string_view bytes, std::size_t from,
+                            std::vector<std::size_t>& places) const {
+    places.clear();
+    if (bytes.size() < folded_->size())
+        return;
+    const FilterByte& x = first_;
+    const FilterByte& y = pair_ ? second_ : first_;
+    const std::size_t end = bytes.size() - folded_->size() + 1; // one past the last start
+    std::size_t p = from;
+#if defined(__SSE2__)
+    const std::size_t reach = std::max(x.at, y.at) + 16;
+    const __m128i xa = _mm_set1_epi8(x.a), xb = _mm_set1_epi8(x.b);
+    const __m128i ya = _mm_set1_epi8(y.a), yb = _mm_set1_epi8(y.b);
+    for (; p < end && bytes.size() - p >= reach; p += 16) {
+        unsigned both = bytes::eitherMask16(bytes.data() + p + x.at, xa, xb) &
+                        bytes::eitherMask16(bytes.data() + p + y.at, ya, yb);
+        if (end - p < 16)
+            both &= (1u << (end - p)) - 1;
+        for (; both; both &= both - 1)
+            places.push_back(p + static_cast<std::size_t>(std::countr_zero(both)));
+    }
+#endif
+    for (; p < end; ++p) {
+        const char* q = bytes.data() + p;
+        if ((q[x.at] == x.a || q[x.at] == x.b) && (q[y.at] == y.a || q[y.at] == y.b))
+            places.push_back(p);
+    }
+}
+
 void scanNames(OutlineScanner& lines, const FileNameTest& test, std::string_view archive,
                std::size_t count, std::vector<SearchRow>& rows) {
-    const char* const readable = lines.lines().data() + lines.lines().size();
+    const std::string_view all = lines.lines();
+    const char* const readable = all.data() + all.size();
+    // Where the text can start, found in the whole bytes at once: most lines are
+    // then passed over without a look at their names.
+    const bool byPlace = test.testsPlaces();
+    std::vector<std::size_t> places;
+    if (byPlace)
+        test.placesOf(all, lines.nextOffset(), places);
+    const std::size_t textSize = byPlace ? test.foldedText()->size() : 0;
+    std::size_t place = 0;
     std::vector<std::string> decoded;
     std::vector<std::string_view> path;
     for (std::size_t n = 0; n < count && lines.next(); ++n) {
+        if (byPlace) {
+            const auto start = static_cast<std::size_t>(lines.name().data() - all.data());
+            while (place < places.size() && places[place] < start)
+                ++place;
+            if (place == places.size() || places[place] + textSize > start + lines.name().size())
+                continue;
+        }
         if (!test.matches(lines.name(), readable))
             continue;
         SearchRow row;

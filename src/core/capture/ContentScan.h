@@ -36,6 +36,13 @@ public:
     // The search text folded as this form's names are, in this form's bytes; nothing
     // when names are decoded before the test.
     const std::optional<std::string>& foldedText() const { return folded_; }
+
+    // Whether matches can be looked for by place in the whole bytes before their
+    // lines are walked (placesOf): a part of a name in a code page file.
+    bool testsPlaces() const { return mode_ == Mode::FoldedFind && filter_; }
+    // The places from `from` in `bytes` where the text may start, in order; every
+    // match starts at one of them.
+    void placesOf(std::string_view bytes, std::size_t from, std::vector<std::size_t>& places) const;
     bool wholeName() const { return wholeName_; }
     bool utf8() const { return utf8_; }
 

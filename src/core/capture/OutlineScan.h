@@ -24,11 +24,15 @@ inline constexpr std::string_view kContentFileBom = "\xEF\xBB\xBF";
 namespace bytes {
 
 #if defined(__SSE2__)
-// The bytes among the 16 at `p` that equal `a` or `b`, one bit each.
-inline unsigned eitherMask16(const char* p, char a, char b) {
+// The bytes among the 16 at `p` that equal a byte of `a` or of `b` (each one byte
+// sixteen times), one bit each.
+inline unsigned eitherMask16(const char* p, __m128i a, __m128i b) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    return static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(a)), _mm_cmpeq_epi8(v, _mm_set1_epi8(b)))));
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, a), _mm_cmpeq_epi8(v, b))));
+}
+inline unsigned eitherMask16(const char* p, char a, char b) {
+    return eitherMask16(p, _mm_set1_epi8(a), _mm_set1_epi8(b));
 }
 #endif
 
@@ -96,8 +100,12 @@ public:
             ++node_;
         }
         started_ = true;
-        path_.resize(level);
-        path_.push_back(name);
+        if (level == path_.size())
+            path_.push_back(name);
+        else {
+            path_.resize(level + 1);
+            path_[level] = name;
+        }
         lineOffset_ = offset_;
         offset_ = lineEnd;
         if (offset_ < lines_.size() && lines_[offset_++] == '\r' && offset_ < lines_.size() &&
@@ -127,34 +135,51 @@ public:
     std::string_view failedName() const { return failedName_; }
 
 private:
-    // Where the TABs and spaces from `at` end.
-    std::size_t afterBlanks(std::size_t at) const {
+    // The line ends and the blanks of 64 bytes at a time are kept as two masks,
+    // which serve the two or three lines they hold.
+    void loadWindow(std::size_t at) {
+        const std::size_t window = at & ~std::size_t{63};
+        if (window == window_)
+            return;
+        window_ = window;
+        const std::size_t n = std::min<std::size_t>(64, lines_.size() - window);
+        const char* p = lines_.data() + window;
 #if defined(__SSE2__)
-        for (; lines_.size() - at >= 16; at += 16) {
-            const unsigned blanks = bytes::eitherMask16(lines_.data() + at, '\t', ' ');
-            if (blanks != 0xFFFF)
-                return at + static_cast<std::size_t>(std::countr_one(blanks));
+        if (n == 64) {
+            const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+            const __m128i tab = _mm_set1_epi8('\t'), space = _mm_set1_epi8(' ');
+            ends_ = blanks_ = 0;
+            for (unsigned i = 0; i < 64; i += 16) {
+                ends_ |= std::uint64_t{bytes::eitherMask16(p + i, cr, lf)} << i;
+                blanks_ |= std::uint64_t{bytes::eitherMask16(p + i, tab, space)} << i;
+            }
+            return;
         }
 #endif
-        while (at < lines_.size() && (lines_[at] == '\t' || lines_[at] == ' '))
-            ++at;
-        return at;
+        ends_ = bytes::eitherMask(p, n, '\r', '\n');
+        blanks_ = bytes::eitherMask(p, n, '\t', ' ');
     }
 
-    // The first CR or LF from `at`, or the end: the line ends of 64 bytes at a time
-    // are kept as one mask, which serves the two or three lines they hold.
+    // Where the TABs and spaces from `at` end.
+    std::size_t afterBlanks(std::size_t at) {
+        while (at < lines_.size()) {
+            loadWindow(at);
+            // Past the end of the bytes nothing counts as a blank.
+            if (const std::uint64_t other = ~blanks_ >> (at & 63))
+                return std::min(lines_.size(),
+                                at + static_cast<std::size_t>(std::countr_zero(other)));
+            at = window_ + 64;
+        }
+        return lines_.size();
+    }
+
+    // The first CR or LF from `at`, or the end.
     std::size_t lineEndFrom(std::size_t at) {
         while (at < lines_.size()) {
-            const std::size_t window = at & ~std::size_t{63};
-            if (window != window_) {
-                window_ = window;
-                ends_ = bytes::eitherMask(lines_.data() + window,
-                                          std::min<std::size_t>(64, lines_.size() - window), '\r',
-                                          '\n');
-            }
+            loadWindow(at);
             if (const std::uint64_t ahead = ends_ >> (at & 63))
                 return at + static_cast<std::size_t>(std::countr_zero(ahead));
-            at = window + 64;
+            at = window_ + 64;
         }
         return lines_.size();
     }
@@ -162,7 +187,7 @@ private:
     std::string_view lines_;
     std::size_t offset_ = 0, lineOffset_ = 0, node_ = 0;
     std::size_t window_ = ~std::size_t{0};
-    std::uint64_t ends_ = 0;
+    std::uint64_t ends_ = 0, blanks_ = 0;
     bool started_ = false, failed_ = false, final_ = true;
     std::size_t failedDepth_ = 0;
     std::string_view failedName_;
