@@ -305,3 +305,31 @@ TEST(ContentScan, TextsTheCodePageCannotHoldAndLineEndsInNames) {
             << describe(c.q);
     }
 }
+
+TEST(ContentScan, EmptyAndUnreadableContentFiles) {
+    kartavel::test::ScopedDataFolder data;
+    kartavel::store::RecordTable reg(kartavel::store::schemas::KayitOrj_T());
+    reg.open();
+    for (const char* name : {"Bos", "Klasor", "Dolu"}) {
+        reg.append();
+        reg.setString(columns::ARSIV_ADI, name);
+        reg.post();
+    }
+    kartavel::test::writeFile(data / "Bos.ADS", "");        // a scan that found no file
+    std::filesystem::create_directory(data / "Klasor.ADS"); // not a file: skipped
+    kartavel::test::writeFile(data / "Dolu.ADS", "D:\r\n\tbos.txt\r\n");
+    NameIndexUse indexed;
+    indexed.minContentBytes = 0;
+    for (const auto& use : {indexed, indexed}) {
+        ProgressRecorder nodes;
+        const auto r =
+            searchAllArchives(reg, {}, "bos", false, false, noProgress(), nodes, {}, use);
+        EXPECT_TRUE(r.loadErrors.empty());
+        EXPECT_EQ(rowsOf(r.rows), (std::vector<Row>{{"Dolu", 1, "bos.txt", "D:\\bos.txt"}}));
+        EXPECT_EQ(nodes.totals, (std::vector<std::size_t>{0, 2}));
+    }
+    const auto gone = searchArchiveFile(data / "Yok.ADS", "bos", false, false);
+    ASSERT_EQ(gone.loadErrors.size(), 1u);
+    EXPECT_EQ(gone.loadErrors[0].second, "Unable to read " + (data / "Yok.ADS").string());
+    EXPECT_EQ(gone.message, "Arama tamamlandı.\r\nAranan kelime bulunamadı...");
+}

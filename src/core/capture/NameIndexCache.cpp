@@ -10,8 +10,6 @@
 
 namespace kartavel::capture {
 
-namespace {} // namespace
-
 std::optional<std::string_view>
 ReadBuffer::read(const platform::ReadOnlyFile& file, std::uint64_t size,
                  const std::function<void(std::string_view read)>& arrived) {
@@ -23,14 +21,15 @@ ReadBuffer::read(const platform::ReadOnlyFile& file, std::uint64_t size,
     }
     // Pieces small enough to stay in the processor's cache until they are walked.
     constexpr std::uint64_t kPiece = 128 * 1024;
-    for (std::uint64_t done = 0; done < size;) {
+    std::uint64_t done = 0;
+    do { // an empty file arrives too
         const std::uint64_t piece = arrived ? std::min(kPiece, size - done) : size;
         if (!file.readAt(done, bytes_.get() + done, piece))
             return std::nullopt;
         done += piece;
         if (arrived)
             arrived(std::string_view(bytes_.get(), done));
-    }
+    } while (done < size);
     return std::string_view(bytes_.get(), size);
 }
 
