@@ -68,7 +68,7 @@ std::vector<FilterByte> filterChoices(std::string_view folded, bool utf8) {
 // up to `readable` may be read, so a short name is tested sixteen starts at once.
 bool holdsPair(const char* p, std::size_t starts, const char* readable, const FilterByte& x,
                const FilterByte& y) {
-#if defined(__SSE2__)
+#if defined(KARTAVEL_SSE2)
     const std::size_t reach = std::max(x.at, y.at) + 16;
     for (; starts > 0 && static_cast<std::size_t>(readable - p) >= reach; p += 16) {
         const unsigned both =
@@ -177,7 +177,7 @@ void FileNameTest::placesOf(std::string_view bytes, std::size_t from,
     const FilterByte& y = pair_ ? second_ : first_;
     const std::size_t end = bytes.size() - folded_->size() + 1; // one past the last start
     std::size_t p = from;
-#if defined(__SSE2__)
+#if defined(KARTAVEL_SSE2)
     const std::size_t reach = std::max(x.at, y.at) + 16;
     const __m128i xa = _mm_set1_epi8(x.a), xb = _mm_set1_epi8(x.b);
     const __m128i ya = _mm_set1_epi8(y.a), yb = _mm_set1_epi8(y.b);

@@ -9,7 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#if defined(__SSE2__)
+// Sixteen bytes at a time where the processor has SSE2 (every x86-64 one); byte
+// by byte elsewhere.
+#if defined(KARTAVEL_SSE2) || defined(_M_X64)
+#define KARTAVEL_SSE2 1
 #include <emmintrin.h>
 #endif
 
@@ -23,7 +26,7 @@ inline constexpr std::string_view kContentFileBom = "\xEF\xBB\xBF";
 
 namespace bytes {
 
-#if defined(__SSE2__)
+#if defined(KARTAVEL_SSE2)
 // The bytes among the 16 at `p` that equal a byte of `a` or of `b` (each one byte
 // sixteen times), one bit each.
 inline unsigned eitherMask16(const char* p, __m128i a, __m128i b) {
@@ -40,7 +43,7 @@ inline unsigned eitherMask16(const char* p, char a, char b) {
 inline std::uint64_t eitherMask(const char* p, std::size_t n, char a, char b) {
     std::uint64_t mask = 0;
     std::size_t i = 0;
-#if defined(__SSE2__)
+#if defined(KARTAVEL_SSE2)
     for (; i + 16 <= n; i += 16)
         mask |= std::uint64_t{eitherMask16(p + i, a, b)} << i;
 #endif
@@ -144,7 +147,7 @@ private:
         window_ = window;
         const std::size_t n = std::min<std::size_t>(64, lines_.size() - window);
         const char* p = lines_.data() + window;
-#if defined(__SSE2__)
+#if defined(KARTAVEL_SSE2)
         if (n == 64) {
             const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
             const __m128i tab = _mm_set1_epi8('\t'), space = _mm_set1_epi8(' ');
