@@ -97,13 +97,13 @@ SearchResult searchArchiveFile(const std::filesystem::path& contentFile, std::st
 
 // Every archive of the register in register order whose group and sub-group are
 // at `place` (Konum) and whose content file exists: its nodes are searched as
-// above, in the order and with the progress of loading its tree and searching
+// above, with the rows, order and node progress of loading its tree and searching
 // that, but straight from the file's bytes, or through the file's name index
-// (NameIndexCache.h) where that is fresh and helps. `archives` shows "<name> -> Hazırlanıyor..."
-// before a load and
-// "<name> -> Aranıyor..." before the search, and is told after every record; a
-// stop request from either progress ends the search. The register's current
-// record is left where it was.
+// (NameIndexCache.h) where that is fresh and helps. `archives` shows
+// "<name> -> Hazırlanıyor..." before the file is read and "<name> -> Aranıyor..."
+// before its nodes are reported, and is told after every record; a stop request
+// from either progress ends the search. The register's current record is left
+// where it was.
 SearchResult searchAllArchives(const store::RecordTable& KayitOrj_T, const SearchPlace& place,
                                std::string_view text, bool wholeName, bool caseSensitive,
                                Progress& archives = noProgress(), Progress& nodes = noProgress(),
