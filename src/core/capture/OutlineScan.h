@@ -11,7 +11,7 @@
 
 // Sixteen bytes at a time where the processor has SSE2 (every x86-64 one); byte
 // by byte elsewhere.
-#if defined(KARTAVEL_SSE2) || defined(_M_X64)
+#if defined(__SSE2__) || defined(_M_X64)
 #define KARTAVEL_SSE2 1
 #include <emmintrin.h>
 #endif
