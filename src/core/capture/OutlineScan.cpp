@@ -10,6 +10,7 @@ void OutlineScanner::resume(std::size_t offset, std::size_t node,
                             std::span<const std::string_view> path) {
     offset_ = offset;
     path_.assign(path.begin(), path.end());
+    pathSize_ = path.size();
     // The first line of the file is the only one that is not checked.
     started_ = node > 0;
     node_ = node > 0 ? node - 1 : 0;

@@ -19,6 +19,16 @@
 // Walking a content file's lines straight from its bytes, by the reader's rules,
 // without building a tree: the search and the name index pass over every line
 // this way and pay for a node's path only when they need it.
+// The walk's steps are made once per line: they are put in line in the loops
+// that take them, whatever the compiler would weigh.
+#if defined(__GNUC__)
+#define KARTAVEL_HOT_INLINE [[gnu::always_inline]] inline
+#elif defined(_MSC_VER)
+#define KARTAVEL_HOT_INLINE __forceinline
+#else
+#define KARTAVEL_HOT_INLINE inline
+#endif
+
 namespace kartavel::capture {
 
 // A content file that begins with these bytes is UTF-8; any other is code page 1254.
@@ -82,18 +92,19 @@ public:
 
     // Moves to the next line. False at the end, or when that line is too deep
     // (failed() then tells so, and the line is no node).
-    bool next() {
-        if (offset_ >= lines_.size())
+    KARTAVEL_HOT_INLINE bool next() {
+        const std::size_t size = lines_.size();
+        if (offset_ >= size)
             return false;
         const std::size_t text = afterBlanks(offset_);
         const std::size_t lineEnd = lineEndFrom(text);
-        if (!final_ && lineEnd + 1 >= lines_.size())
+        if (!final_ && lineEnd + 1 >= size)
             return false; // its end, or the LF after its CR, is still to come
         const std::size_t depth = text - offset_;
-        const std::string_view name = lines_.substr(text, lineEnd - text);
+        const std::string_view name(lines_.data() + text, lineEnd - text);
         std::size_t level = 0;
-        if (started_) {
-            if (depth > path_.size()) { // more than one level below the line before
+        if (started_) [[likely]] {
+            if (depth > pathSize_) [[unlikely]] { // more than one level below the line before
                 failedDepth_ = depth;
                 failedName_ = name;
                 failed_ = true;
@@ -103,17 +114,17 @@ public:
             ++node_;
         }
         started_ = true;
-        if (level == path_.size())
-            path_.push_back(name);
-        else {
+        if (level >= path_.size()) [[unlikely]]
             path_.resize(level + 1);
-            path_[level] = name;
-        }
+        path_[level] = name;
+        pathSize_ = level + 1;
         lineOffset_ = offset_;
-        offset_ = lineEnd;
-        if (offset_ < lines_.size() && lines_[offset_++] == '\r' && offset_ < lines_.size() &&
-            lines_[offset_] == '\n')
-            ++offset_; // CR LF
+        if (lineEnd == size)
+            offset_ = size;
+        else if (lines_[lineEnd] == '\r' && lineEnd + 1 < size && lines_[lineEnd + 1] == '\n')
+            offset_ = lineEnd + 2; // CR LF
+        else
+            offset_ = lineEnd + 1;
         return true;
     }
 
@@ -122,11 +133,11 @@ public:
     // The current node's index in the tree's top-to-bottom order.
     std::size_t node() const { return node_; }
     // Its level: the number of its ancestors.
-    std::size_t level() const { return path_.size() - 1; }
+    std::size_t level() const { return pathSize_ - 1; }
     // Its name as the file holds it.
-    std::string_view name() const { return path_.back(); }
+    std::string_view name() const { return path_[pathSize_ - 1]; }
     // The names from its top-level ancestor down to itself.
-    std::span<const std::string_view> path() const { return path_; }
+    std::span<const std::string_view> path() const { return {path_.data(), pathSize_}; }
     // Where its line starts, and where the next one does.
     std::size_t lineOffset() const { return lineOffset_; }
     std::size_t nextOffset() const { return offset_; }
@@ -140,10 +151,12 @@ public:
 private:
     // The line ends and the blanks of 64 bytes at a time are kept as two masks,
     // which serve the two or three lines they hold.
-    void loadWindow(std::size_t at) {
-        const std::size_t window = at & ~std::size_t{63};
-        if (window == window_)
-            return;
+    KARTAVEL_HOT_INLINE void toWindowOf(std::size_t at) {
+        if ((at & ~std::size_t{63}) != window_) [[unlikely]]
+            loadWindow(at & ~std::size_t{63});
+    }
+
+    void loadWindow(std::size_t window) {
         window_ = window;
         const std::size_t n = std::min<std::size_t>(64, lines_.size() - window);
         const char* p = lines_.data() + window;
@@ -164,9 +177,9 @@ private:
     }
 
     // Where the TABs and spaces from `at` end.
-    std::size_t afterBlanks(std::size_t at) {
+    KARTAVEL_HOT_INLINE std::size_t afterBlanks(std::size_t at) {
         while (at < lines_.size()) {
-            loadWindow(at);
+            toWindowOf(at);
             // Past the end of the bytes nothing counts as a blank.
             if (const std::uint64_t other = ~blanks_ >> (at & 63))
                 return std::min(lines_.size(),
@@ -177,9 +190,9 @@ private:
     }
 
     // The first CR or LF from `at`, or the end.
-    std::size_t lineEndFrom(std::size_t at) {
+    KARTAVEL_HOT_INLINE std::size_t lineEndFrom(std::size_t at) {
         while (at < lines_.size()) {
-            loadWindow(at);
+            toWindowOf(at);
             if (const std::uint64_t ahead = ends_ >> (at & 63))
                 return at + static_cast<std::size_t>(std::countr_zero(ahead));
             at = window_ + 64;
@@ -189,6 +202,7 @@ private:
 
     std::string_view lines_;
     std::size_t offset_ = 0, lineOffset_ = 0, node_ = 0;
+    std::size_t pathSize_ = 0; // the names of path_ in use
     std::size_t window_ = ~std::size_t{0};
     std::uint64_t ends_ = 0, blanks_ = 0;
     bool started_ = false, failed_ = false, final_ = true;
