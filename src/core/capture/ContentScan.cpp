@@ -221,16 +221,18 @@ void scanNames(OutlineScanner& lines, const FileNameTest& test, std::string_view
     std::vector<std::size_t> places;
     if (byPlace)
         test.placesOf(all, lines.nextOffset(), places);
+    places.push_back(~std::size_t{0}); // after the last place: none
     const std::size_t textSize = byPlace ? test.foldedText()->size() : 0;
-    std::size_t place = 0;
+    const std::size_t* place = places.data();
     std::vector<std::string> decoded;
     std::vector<std::string_view> path;
     for (std::size_t n = 0; n < count && lines.next(); ++n) {
         if (byPlace) {
-            const auto start = static_cast<std::size_t>(lines.name().data() - all.data());
-            while (place < places.size() && places[place] < start)
+            const std::string_view name = lines.name();
+            const auto start = static_cast<std::size_t>(name.data() - all.data());
+            while (*place < start)
                 ++place;
-            if (place == places.size() || places[place] + textSize > start + lines.name().size())
+            if (name.size() < textSize || *place > start + name.size() - textSize)
                 continue;
         }
         if (!test.matches(lines.name(), readable))
