@@ -224,6 +224,7 @@ void scanNames(OutlineScanner& lines, const FileNameTest& test, std::string_view
     places.push_back(~std::size_t{0}); // after the last place: none
     const std::size_t textSize = byPlace ? test.foldedText()->size() : 0;
     const std::size_t* place = places.data();
+    std::vector<std::string_view> decodedFrom; // the raw names `decoded` holds
     std::vector<std::string> decoded;
     std::vector<std::string_view> path;
     for (std::size_t n = 0; n < count && lines.next(); ++n) {
@@ -244,11 +245,20 @@ void scanNames(OutlineScanner& lines, const FileNameTest& test, std::string_view
             row.name = std::string(lines.name());
             row.path = nodePath(lines.path());
         } else {
-            decoded.clear();
-            path.clear();
-            for (const auto name : lines.path())
-                decoded.push_back(text::decodeCp1254(name));
-            path.assign(decoded.begin(), decoded.end());
+            // Matches in one folder share their way down: a name is decoded once
+            // for as long as the same line stands at its level.
+            const auto raw = lines.path();
+            decodedFrom.resize(raw.size());
+            decoded.resize(raw.size());
+            path.resize(raw.size());
+            for (std::size_t level = 0; level < raw.size(); ++level) {
+                if (decodedFrom[level].data() != raw[level].data() ||
+                    decodedFrom[level].size() != raw[level].size()) {
+                    decodedFrom[level] = raw[level];
+                    decoded[level] = text::decodeCp1254(raw[level]);
+                }
+                path[level] = decoded[level];
+            }
             row.name = decoded.back();
             row.path = nodePath(path);
         }
