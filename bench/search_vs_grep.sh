@@ -21,6 +21,8 @@ echo "== 1,000,000 names in 10 archives, linear path, \"$text\""
 printf 'kartavel-cli search --no-index  '; $timed $cli --data $small search "$text" --no-index
 printf 'grep -c -i -F                   '; $timed grep -c -i -F "$text" $small/*.ADS
 printf 'cat                             '; $timed cat $small/*.ADS
+printf 'kartavel-cli --version          '; $timed $cli --version
+printf 'grep --version                  '; $timed grep --version
 
 echo "== 10,000,000 names in 100 archives: building the index"
 for i in 1 2 3; do
