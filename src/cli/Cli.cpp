@@ -22,7 +22,7 @@ const std::vector<CommandSyntax>& commandTable() {
         {"register", 1, 1, {"--name", "--code", "--date", "--group", "--sub", "--media"}, {}},
         {"list", 0, 0, {}, {}},
         {"show", 1, 1, {}, {"--outline"}},
-        {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case"}},
+        {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case", "--no-index"}},
         {"delete", 1, 1, {}, {"--yes"}},
         {"browse", 0, 2, {}, {}},
         {"filter",
@@ -33,6 +33,7 @@ const std::vector<CommandSyntax>& commandTable() {
         {"lend", 1, 1, {"--to", "--date", "--due", "--note"}, {}},
         {"return", 1, 1, {}, {}},
         {"passwd", 0, 0, {}, {}},
+        {"index", 0, 0, {}, {"--check"}},
     };
     return commands;
 }
@@ -44,7 +45,7 @@ Runner runnerFor(std::string_view command) {
         {"register", runRegister}, {"list", runList},     {"show", runShow},
         {"search", runSearch},     {"delete", runDelete}, {"browse", runBrowse},
         {"filter", runFilter},     {"lend", runLend},     {"return", runReturn},
-        {"passwd", runPasswd},
+        {"passwd", runPasswd},     {"index", runIndex},
     };
     for (const auto& [name, run] : runners)
         if (name == command)
@@ -73,8 +74,9 @@ Komutlar:
   show AD [--outline]          Arşivin saklanan ağacı: her düğümün yolu, ya da
                                --outline ile arşiv dosyasının kendi satırları.
   search METİN [--archive AD] [--whole] [--case] [--group GRUP [--sub ALTGRUP]]
-                               Saklanan dosya ve klasör adlarında arar: tek bir
-                               arşivde ya da o yerdeki bütün arşivlerde.
+         [--no-index]          Saklanan dosya ve klasör adlarında arar: tek bir
+                               arşivde ya da o yerdeki bütün arşivlerde (ad
+                               dizinini kullanır; --no-index ile dosyaları okur).
                                Satırlar: ARŞİV, AD, YOL.
   delete AD [--yes]            Arşivi ve arşiv dosyasını siler (onay ister).
   browse [GRUP [ALTGRUP]]      Ana penceredeki listenin o yerde gösterdiği öğeler:
@@ -89,6 +91,9 @@ Komutlar:
   return AD                    Emanet verilen arşivi teslim alır.
   passwd                       Program parolasını koyar ya da değiştirir: eski
                                parola (varsa), yeni parola ve tekrarı.
+  index [--check]              Aramayı hızlandıran ad dizinini (Data/AdDizini)
+                               kurar ya da --check ile yalnız denetler.
+                               Satırlar: ARŞİV, DURUM.
 
 Genel seçenekler:
   --data KLASÖR   Veri klasörü (varsayılan: programın yanındaki Data klasörü;

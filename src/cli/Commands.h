@@ -4,6 +4,7 @@
 #include "capture/ContentFile.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -32,12 +33,17 @@ int dateOption(Cli& cli, const Arguments& args, std::string_view name,
 // message has been written.
 int choiceOption(Cli& cli, const Arguments& args, std::string_view name,
                  std::initializer_list<std::string_view> choices, int& index);
+int runIndex(Cli& cli, const Arguments& args);
 
 // Makes the register's current record the archive named `name`: the first record
 // whose name equals it exactly, else the first equal to it without regard to letter
 // case, as a click in the main window does. False, with the refusal written, when
 // there is none.
 bool selectArchive(Cli& cli, const std::string& name);
+
+// Selects the archive as above and finds its content file. Returns kDone, or the
+// exit code once the refusal has been written (no such archive, no content file).
+int findArchiveFile(Cli& cli, const std::string& name, std::filesystem::path& file);
 
 // Selects the archive as above and loads its content file. Returns kDone, or the exit
 // code once the refusal has been written (no such archive, no content file).

@@ -3,14 +3,39 @@
 #include <istream>
 #include <ostream>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <termios.h>
 #include <unistd.h>
+#endif
 
 namespace kartavel::cli {
 
 namespace {
 
 // Turns the terminal's echo off for as long as it lives.
+#ifdef _WIN32
+class EchoOff {
+public:
+    EchoOff() : in_(::GetStdHandle(STD_INPUT_HANDLE)) {
+        if (in_ == INVALID_HANDLE_VALUE || !::GetConsoleMode(in_, &saved_))
+            return;
+        active_ = ::SetConsoleMode(in_, saved_ & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) != 0;
+    }
+    ~EchoOff() {
+        if (active_)
+            ::SetConsoleMode(in_, saved_);
+    }
+    EchoOff(const EchoOff&) = delete;
+    EchoOff& operator=(const EchoOff&) = delete;
+
+private:
+    HANDLE in_;
+    DWORD saved_ = 0;
+    bool active_ = false;
+};
+#else
 class EchoOff {
 public:
     EchoOff() {
@@ -31,6 +56,7 @@ private:
     termios saved_{};
     bool active_ = false;
 };
+#endif
 
 std::optional<std::string> readLine(std::istream& in) {
     std::string line;

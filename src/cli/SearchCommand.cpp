@@ -3,6 +3,7 @@
 
 #include "browse/Navigation.h"
 #include "capture/ContentSearch.h"
+#include "capture/NameIndexCache.h"
 #include "store/CatalogueSchemas.h"
 
 #include <ostream>
@@ -30,15 +31,14 @@ int runSearch(Cli& cli, const Arguments& args) {
         };
     };
     TerminalProgress archives(con.err, con.errIsTerminal, "Aranıyor");
-    TerminalProgress nodes(con.err, false, {});
     capture::SearchResult result;
     if (const std::string* name = args.option("--archive")) {
-        capture::TreeLoad load;
-        if (const int rc = loadArchive(cli, *name, load))
+        std::filesystem::path file;
+        if (const int rc = findArchiveFile(cli, *name, file))
             return rc;
         const std::string archive = cli.catalogue().KayitOrj_T.asString(store::columns::ARSIV_ADI);
-        result = capture::searchActiveArchive(load.tree, text, whole, caseSensitive, archives,
-                                              print(archive));
+        result =
+            capture::searchArchiveFile(file, text, whole, caseSensitive, archives, print(archive));
     } else {
         browse::BrowseState state;
         const std::string* group = args.option("--group");
@@ -50,8 +50,11 @@ int runSearch(Cli& cli, const Arguments& args) {
                 return cli.fail(kRefused, place.error);
         }
         const capture::SearchPlace place{state.level, state.currentGroup, state.currentSubGroup};
+        capture::NameIndexUse index;
+        index.enabled = !args.has("--no-index");
         result = capture::searchAllArchives(cli.catalogue().KayitOrj_T, place, text, whole,
-                                            caseSensitive, archives, nodes, print({}));
+                                            caseSensitive, archives, capture::noProgress(),
+                                            print({}), index);
     }
     archives.finish();
     con.err << result.message << '\n';

@@ -16,13 +16,21 @@ bool selectArchive(Cli& cli, const std::string& name) {
     return false;
 }
 
-int loadArchive(Cli& cli, const std::string& name, capture::TreeLoad& load) {
+int findArchiveFile(Cli& cli, const std::string& name, std::filesystem::path& file) {
     if (!selectArchive(cli, name))
         return kRefused;
     const reg::ViewTarget view = reg::viewCurrentArchive(cli.catalogue());
     if (!view.file)
         return cli.fail(kRefused, view.message);
-    load = capture::loadContentFile(*view.file);
+    file = *view.file;
+    return kDone;
+}
+
+int loadArchive(Cli& cli, const std::string& name, capture::TreeLoad& load) {
+    std::filesystem::path file;
+    if (const int rc = findArchiveFile(cli, name, file))
+        return rc;
+    load = capture::loadContentFile(file);
     return kDone;
 }
 

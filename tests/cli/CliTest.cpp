@@ -257,7 +257,7 @@ TEST_F(Cli, CommandsListsEveryCommandWithItsOptions) {
     // Options that take a value end in "=".
     for (const char* line :
          {"register --name= --code= --date= --group= --sub= --media=\n", "list\n",
-          "show --outline\n", "search --archive= --group= --sub= --whole --case\n",
+          "show --outline\n", "search --archive= --group= --sub= --whole --case --no-index\n",
           "delete --yes\n"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
 }
@@ -349,6 +349,63 @@ TEST_F(Cli, SearchGoesThroughTheArchivesOfAPlace) {
     EXPECT_EQ(r.err, "Yok adında grup bulunamadı...\n");
     r = run({"search", "x", "--sub", "Pop"});
     EXPECT_EQ(r.code, 2);
+}
+
+TEST_F(Cli, IndexBuildsChecksAndRepairsTheNameIndex) {
+    // Büyük, Küçük and Kayıp in the register's code page.
+    writeRegister({"[RecNo1]", "ARSIV_ADI=B\xFCy\xFCk", "[RecNo2]", "ARSIV_ADI=K\xFC\xE7\xFCk",
+                   "[RecNo3]", "ARSIV_ADI=Kay\xFDp"});
+    // Large enough to be given an index; the small one is always read whole.
+    std::string big = "D:\r\n\tbelgeler\r\n";
+    for (int i = 0; i < 20000; ++i)
+        big += "\t\trapor_" + std::to_string(i) + ".doc\r\n";
+    writeFile(data / "B\xC3\xBCy\xC3\xBCk.ADS", big);
+    writeFile(data / "K\xC3\xBC\xC3\xA7\xC3\xBCk.ADS", "E:\r\n\trapor_1.doc\r\n");
+    const auto index = data / "AdDizini" / "Büyük.adx";
+
+    auto r = run({"index", "--check"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "Büyük\tyok\nKüçük\tgerekmez (küçük arşiv)\nKayıp\tarşiv dosyası yok\n");
+    EXPECT_EQ(r.err, "Ad dizini: 1 güncel değil, 0 güncel, 0 artık dizin var.\n");
+    EXPECT_FALSE(std::filesystem::exists(data / "AdDizini"));
+
+    r = run({"index"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out,
+              "Büyük\tyok -> yazıldı\nKüçük\tgerekmez (küçük arşiv)\nKayıp\tarşiv dosyası yok\n");
+    EXPECT_EQ(r.err, "Ad dizini: 1 yazıldı, 0 güncel, 0 artık dizin silindi.\n");
+    ASSERT_TRUE(std::filesystem::exists(index));
+    EXPECT_LE(std::filesystem::file_size(index), big.size());
+    const std::string rest = "Küçük\tgerekmez (küçük arşiv)\nKayıp\tarşiv dosyası yok\n";
+    EXPECT_EQ(run({"index", "--check"}).out, "Büyük\tgüncel\n" + rest);
+
+    // The search gives the same rows through the index as without it.
+    const std::string wanted = "Büyük\trapor_1999.doc\tD:\\belgeler\\rapor_1999.doc\n";
+    EXPECT_EQ(run({"search", "RAPOR_1999.DOC"}).out, wanted);
+    EXPECT_EQ(run({"search", "RAPOR_1999.DOC", "--no-index"}).out, wanted);
+    EXPECT_EQ(run({"search", "rapor_1999.doc", "--whole", "--archive", "büyük"}).out, wanted);
+
+    // A damaged index and an orphan are found, then mended.
+    writeFile(index, "damaged");
+    writeFile(data / "AdDizini" / "Eski.adx", "left by a deleted archive");
+    r = run({"index", "--check"});
+    EXPECT_EQ(r.out, "Büyük\tbozuk\n" + rest);
+    EXPECT_EQ(r.err, "Ad dizini: 1 güncel değil, 0 güncel, 1 artık dizin var.\n");
+    EXPECT_EQ(run({"search", "RAPOR_1999.DOC"}).out, wanted);
+    r = run({"index"});
+    // The search wrote it anew, and took the orphan away as it did.
+    EXPECT_EQ(r.out, "Büyük\tgüncel\n" + rest);
+    EXPECT_EQ(r.err, "Ad dizini: 0 yazıldı, 1 güncel, 0 artık dizin silindi.\n");
+    EXPECT_FALSE(std::filesystem::exists(data / "AdDizini" / "Eski.adx"));
+
+    // An index that cannot be written is reported; the search still answers.
+    std::filesystem::remove_all(data / "AdDizini");
+    writeFile(data / "AdDizini", "");
+    r = run({"index"});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_EQ(r.out, "Büyük\tyok -> yazılamadı\n" + rest);
+    EXPECT_NE(r.err.find("Unable to write to " + (data / "AdDizini").string()), std::string::npos);
+    EXPECT_EQ(run({"search", "RAPOR_1999.DOC"}).out, wanted);
 }
 
 TEST_F(Cli, DeleteNeedsAConfirmationAndRemovesRecordAndFile) {

@@ -3,6 +3,8 @@
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
 
+#include "capture/Progress.h"
+
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -35,5 +37,26 @@ inline void makeTree(const std::filesystem::path& root,
 inline std::string scanRoot(const TempDir& dir) {
     return utf8(dir.path());
 }
+
+// A progress that records what it is told and asks to stop once `stopAt` steps are
+// done (never when it is 0).
+class ProgressRecorder : public capture::Progress {
+public:
+    explicit ProgressRecorder(std::size_t stopAt = 0) : stopAt_(stopAt) {}
+    void begin(std::size_t total) override { totals.push_back(total); }
+    bool step(std::size_t done) override {
+        ++steps;
+        dones.push_back(done);
+        return stopAt_ != 0 && done >= stopAt_;
+    }
+    void statement(std::string_view text) override { statements.emplace_back(text); }
+    std::vector<std::size_t> totals;
+    std::size_t steps = 0;
+    std::vector<std::size_t> dones; // every step's count, in order
+    std::vector<std::string> statements;
+
+private:
+    std::size_t stopAt_;
+};
 
 } // namespace kartavel::test

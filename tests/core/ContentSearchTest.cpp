@@ -4,7 +4,7 @@
 #include "store/CatalogueSchemas.h"
 #include "store/RecordTable.h"
 
-#include "TestSupport.h"
+#include "CaptureFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -26,22 +26,7 @@ std::vector<std::string> names(const SearchResult& r) {
     return out;
 }
 
-class Recorder : public Progress {
-public:
-    explicit Recorder(std::size_t stopAt = 0) : stopAt_(stopAt) {}
-    void begin(std::size_t total) override { totals.push_back(total); }
-    bool step(std::size_t done) override {
-        ++steps;
-        return stopAt_ != 0 && done >= stopAt_;
-    }
-    void statement(std::string_view text) override { statements.emplace_back(text); }
-    std::vector<std::size_t> totals;
-    std::size_t steps = 0;
-    std::vector<std::string> statements;
-
-private:
-    std::size_t stopAt_;
-};
+using Recorder = kartavel::test::ProgressRecorder;
 
 const std::string kNotFound = "Arama tamamlandı.\r\nAranan kelime bulunamadı...";
 

@@ -1,5 +1,7 @@
 #include "text/TurkishUpperCase.h"
 
+#include "text/Cp1254.h"
+
 #include <gtest/gtest.h>
 
 using kartavel::text::TurkishUpperCase;
@@ -31,4 +33,17 @@ TEST(TurkishUpperCase, FoldsExactlyTheTurkishPairsAndAsciiLetters) {
 TEST(TurkishUpperCase, LeavesIllFormedBytesAlone) {
     EXPECT_EQ(TurkishUpperCase("a\xFFi\xC3"), "A\xFF"
                                               "İ\xC3");
+}
+
+TEST(TurkishUpperCase, CodePageTableIsTheFoldOfEachByte) {
+    using namespace kartavel::text;
+    const auto& table = cp1254TurkishUpperCase();
+    for (unsigned b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(encodeCp1254(TurkishUpperCase(decodeCp1254(byte))),
+                  std::string(1, static_cast<char>(table[b])))
+            << b;
+    }
+    EXPECT_EQ(table['i'], 0xDD); // İ
+    EXPECT_EQ(table[0xFD], 'I'); // ı
 }

@@ -1,18 +1,17 @@
 #include "ContentFile.h"
 
+#include "OutlineScan.h"
+
 #include "platform/FileSystem.h"
 #include "platform/PathForm.h"
 #include "text/Cp1254.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace kartavel::capture {
 
 namespace {
-
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 bool isAscii(std::string_view s) {
     return std::all_of(s.begin(), s.end(),
@@ -132,7 +131,7 @@ std::string contentFileText(const std::vector<std::string>& sortedPaths, Progres
         return std::move(codePage.out);
     // A name the code page cannot hold: the whole file becomes UTF-8.
     LineWriter utf8(false);
-    utf8.out = kBom;
+    utf8.out = kContentFileBom;
     writeLines(sortedPaths, utf8, noProgress());
     return std::move(utf8.out);
 }
@@ -165,14 +164,20 @@ std::vector<std::size_t> ArchiveTree::children(std::int32_t node) const {
 }
 
 std::string ArchiveTree::TracePath(std::size_t node) const {
-    std::vector<std::size_t> chain{node};
+    std::vector<std::string_view> names{name(node)};
     for (auto p = parent(node); p != kNone; p = parent(static_cast<std::size_t>(p)))
-        chain.push_back(static_cast<std::size_t>(p));
-    const std::string_view root = name(chain.back());
-    const char separator = platform::separatorOf(platform::rootForm(root));
-    std::string path(root);
-    for (auto it = chain.rbegin() + 1; it != chain.rend(); ++it)
-        platform::appendName(path, name(*it), separator);
+        names.push_back(name(static_cast<std::size_t>(p)));
+    std::reverse(names.begin(), names.end());
+    return nodePath(names);
+}
+
+std::string nodePath(std::span<const std::string_view> names) {
+    if (names.empty())
+        return {};
+    const char separator = platform::separatorOf(platform::rootForm(names.front()));
+    std::string path(names.front());
+    for (const auto name : names.subspan(1))
+        platform::appendName(path, name, separator);
     return path;
 }
 
@@ -180,18 +185,6 @@ std::string ArchiveTree::TracePath(std::size_t node) const {
 class TreeBuilder {
 public:
     TreeBuilder(ArchiveTree& tree, bool utf8) : tree_(tree), utf8_(utf8) {}
-
-    // The level a line of this depth takes, or nothing when it is too deep.
-    bool levelFor(std::size_t depth, std::size_t& level) const {
-        if (tree_.nodes_.empty()) {
-            level = 0; // the first line is top-level whatever its depth
-            return true;
-        }
-        if (depth > open_.size()) // the line before is at level open_.size() - 1
-            return false;
-        level = depth;
-        return true;
-    }
 
     void add(std::size_t level, std::string_view text) {
         const auto index = static_cast<std::uint32_t>(tree_.nodes_.size());
@@ -248,41 +241,19 @@ private:
 
 TreeLoad parseContentFile(std::string_view bytes, Progress& progress) {
     TreeLoad result;
-    const bool utf8 = bytes.starts_with(kBom);
+    const bool utf8 = bytes.starts_with(kContentFileBom);
     if (utf8)
-        bytes.remove_prefix(kBom.size());
+        bytes.remove_prefix(kContentFileBom.size());
     TreeBuilder builder(result.tree, utf8);
     progress.begin(0);
-
-    const char* p = bytes.data();
-    const char* const end = p + bytes.size();
-    std::size_t lines = 0;
-    while (p < end) {
-        const char* text = p;
-        while (text < end && (*text == '\t' || *text == ' '))
-            ++text;
-        auto* lf = static_cast<const char*>(std::memchr(text, '\n', end - text));
-        if (!lf)
-            lf = end;
-        auto* lineEnd = static_cast<const char*>(std::memchr(text, '\r', lf - text));
-        if (!lineEnd)
-            lineEnd = lf;
-        const auto depth = static_cast<std::size_t>(text - p);
-        const std::string_view name(text, static_cast<std::size_t>(lineEnd - text));
-
-        std::size_t level = 0;
-        if (!builder.levelFor(depth, level)) {
-            result.error = "Invalid level (" + std::to_string(depth) + ") for item \"" +
-                           builder.decoded(name) + "\"";
-            break;
-        }
-        builder.add(level, name);
-        progress.step(++lines);
-
-        p = lineEnd;
-        if (p < end && *p++ == '\r' && p < end && *p == '\n')
-            ++p; // CR LF
+    OutlineScanner lines(bytes);
+    while (lines.next()) {
+        builder.add(lines.level(), lines.name());
+        progress.step(lines.node() + 1);
     }
+    if (lines.failed())
+        result.error =
+            invalidLevelMessage(lines.failedDepth(), builder.decoded(lines.failedName()));
     builder.finish();
     return result;
 }

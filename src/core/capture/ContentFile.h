@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,11 @@ void writeContentFile(const std::filesystem::path& file,
 
 enum class NodeKind { Root, Folder, File };
 
+// A node's place on the medium from the UTF-8 names on the way down to it, its
+// top-level ancestor's (the root's) first: joined with the root's separator ("/"
+// below the POSIX root, "\" below a drive or a UNC root), never doubled.
+std::string nodePath(std::span<const std::string_view> names);
+
 // A loaded content file: a flat array of nodes in the outline's top-to-bottom
 // (pre-order) order, each node's subtree directly after it. Node index 0 is the
 // archive root; later lines at depth 0 make further top-level nodes.
@@ -66,9 +72,7 @@ public:
     // The children of `node` in order, or the top-level nodes for kNone.
     std::vector<std::size_t> children(std::int32_t node) const;
 
-    // The node's place on the medium: its top-level ancestor's text (the root),
-    // then the names below it, joined with the root's separator ("/" below the
-    // POSIX root, "\" below a drive or a UNC root), never doubled.
+    // The node's place on the medium (nodePath of its ancestors' names and its own).
     std::string TracePath(std::size_t node) const;
 
     // Bytes held: the node array and the name bytes.

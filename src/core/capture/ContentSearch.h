@@ -3,6 +3,7 @@
 #include "ContentFile.h"
 #include "Progress.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ class RecordTable;
 // in one open archive or in every archive of the main window's current place.
 namespace kartavel::capture {
 
+struct NameIndexUse; // NameIndexCache.h
+
 inline constexpr std::string_view kEmptySearchText = "Aranacak Kelimeyi girin.";
 
 // The name test, with the search window's two check boxes.
@@ -27,13 +30,15 @@ public:
 
     // Whole name and case: the name equals the text byte for byte. Whole name
     // without case: their Turkish upper-casings are equal. Otherwise the text's
-    // Turkish upper-casing occurs anywhere in the name's.
+    // Turkish upper-casing occurs anywhere in the name's. A test is used by one
+    // search at a time: it folds each name into a buffer of its own.
     bool matches(std::string_view name) const;
 
 private:
     std::string text_;
     std::string folded_; // TurkishUpperCase of the text
     bool wholeName_, caseSensitive_;
+    mutable std::string scratch_;
 };
 
 // The main window's place in the register: navigation level 0 to 4, current group
@@ -82,15 +87,32 @@ SearchResult searchActiveArchive(const ArchiveTree& tree, std::string_view text,
                                  bool caseSensitive, Progress& nodes = noProgress(),
                                  const MatchSink& onMatch = {});
 
+// The active-archive search over an archive's content file, straight from its
+// bytes: the same rows, progress and messages as loading the file into a tree and
+// searching that. A file that broke off or could not be read is searched as far as
+// it was read, with the reader's message in loadErrors (archive name empty).
+SearchResult searchArchiveFile(const std::filesystem::path& contentFile, std::string_view text,
+                               bool wholeName, bool caseSensitive, Progress& nodes = noProgress(),
+                               const MatchSink& onMatch = {});
+
 // Every archive of the register in register order whose group and sub-group are
-// at `place` (Konum) and whose content file exists: its tree is loaded and searched
-// as above. `archives` shows "<name> -> Hazırlanıyor..." before a load and
-// "<name> -> Aranıyor..." before the search, and is told after every record; a
-// stop request from either progress ends the search. The register's current
-// record is left where it was.
+// at `place` (Konum) and whose content file exists: its nodes are searched as
+// above, with the rows, order and node progress of loading its tree and searching
+// that, but straight from the file's bytes, or through the file's name index
+// (NameIndexCache.h) where that is fresh and helps. `archives` shows
+// "<name> -> Hazırlanıyor..." before the file is read and "<name> -> Aranıyor..."
+// before its nodes are reported, and is told after every record; a stop request
+// from either progress ends the search. The register's current record is left
+// where it was.
 SearchResult searchAllArchives(const store::RecordTable& KayitOrj_T, const SearchPlace& place,
                                std::string_view text, bool wholeName, bool caseSensitive,
                                Progress& archives = noProgress(), Progress& nodes = noProgress(),
                                const MatchSink& onMatch = {});
+
+// The same search with the name indexes used as `index` says.
+SearchResult searchAllArchives(const store::RecordTable& KayitOrj_T, const SearchPlace& place,
+                               std::string_view text, bool wholeName, bool caseSensitive,
+                               Progress& archives, Progress& nodes, const MatchSink& onMatch,
+                               const NameIndexUse& index);
 
 } // namespace kartavel::capture

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -37,8 +39,10 @@ std::optional<std::string> readWholeFile(const fs::path& path);
 
 // Replaces the file with `contents` in one step: a temporary file in the same
 // folder is written, flushed and renamed over the old one. On failure the old file
-// is left exactly as it was and WriteError is thrown.
-void replaceFileAtomically(const fs::path& path, std::string_view contents);
+// is left exactly as it was and WriteError is thrown. A cache that is checked on
+// every read may pass `durable` false: the data is then not flushed to the disk,
+// which spares a disk wait per file, but the replacement is still all or nothing.
+void replaceFileAtomically(const fs::path& path, std::string_view contents, bool durable = true);
 
 // Removes the file. True when it no longer exists afterwards.
 bool removeFile(const fs::path& path);
@@ -49,5 +53,35 @@ bool renameFile(const fs::path& from, const fs::path& to);
 
 bool fileExists(const fs::path& path);      // a file (not a folder) is there
 bool directoryExists(const fs::path& path); // a folder is there
+
+// One version of a file, cheaply told apart from another: writing the file again,
+// replacing it or touching it gives another identity.
+struct FileIdentity {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0; // last write, nanoseconds since the epoch
+    std::int64_t changed = 0;  // last change of the file or of its status, nanoseconds
+    std::uint64_t inode = 0;   // the file system's number for the file
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// A file open for reading at any offset, closed with the object.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const fs::path& path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    bool isOpen() const { return handle_ != kNone; }
+    // The open file's identity, or nothing when it is not a readable regular file.
+    std::optional<FileIdentity> identity() const;
+    // Reads exactly `size` bytes from `offset`; false on a failure or a short read.
+    bool readAt(std::uint64_t offset, char* out, std::size_t size) const;
+
+private:
+    // The file's descriptor, or on Windows its handle.
+    static constexpr std::intptr_t kNone = -1;
+    std::intptr_t handle_ = kNone;
+};
 
 } // namespace kartavel::platform

@@ -73,7 +73,7 @@ mode_t currentUmask() {
 
 } // namespace
 
-void replaceFileAtomically(const fs::path& path, std::string_view contents) {
+void replaceFileAtomically(const fs::path& path, std::string_view contents, bool durable) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     std::string tmpl = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(tmpl.data());
@@ -84,11 +84,14 @@ void replaceFileAtomically(const fs::path& path, std::string_view contents) {
     struct stat old {};
     const mode_t mode =
         ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~currentUmask());
-    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, contents) && ::fsync(fd) == 0;
+    const bool ok =
+        ::fchmod(fd, mode) == 0 && writeAll(fd, contents) && (!durable || ::fsync(fd) == 0);
     if (::close(fd) != 0 || !ok || ::rename(tmpl.c_str(), path.c_str()) != 0) {
         ::unlink(tmpl.c_str());
         throw WriteError(path);
     }
+    if (!durable)
+        return;
     // Make the rename itself durable.
     const int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
@@ -124,6 +127,44 @@ bool fileExists(const fs::path& path) {
 bool directoryExists(const fs::path& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+ReadOnlyFile::ReadOnlyFile(const fs::path& path)
+    : handle_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    if (handle_ != kNone)
+        ::close(static_cast<int>(handle_));
+}
+
+std::optional<FileIdentity> ReadOnlyFile::identity() const {
+    struct stat st {};
+    if (handle_ == kNone || ::fstat(static_cast<int>(handle_), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    const auto ns = [](const timespec& t) {
+        return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    };
+    FileIdentity id;
+    id.size = static_cast<std::uint64_t>(st.st_size);
+    id.modified = ns(st.st_mtim);
+    id.changed = ns(st.st_ctim);
+    id.inode = static_cast<std::uint64_t>(st.st_ino);
+    return id;
+}
+
+bool ReadOnlyFile::readAt(std::uint64_t offset, char* out, std::size_t size) const {
+    while (size > 0) {
+        const ssize_t n = ::pread(static_cast<int>(handle_), out, size, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        const auto got = static_cast<std::size_t>(n);
+        out += got;
+        size -= got;
+        offset += got;
+    }
+    return true;
 }
 
 } // namespace kartavel::platform

@@ -99,12 +99,12 @@ bool moveIntoPlace(const std::wstring& tmp, const std::wstring& target) {
 
 } // namespace
 
-void replaceFileAtomically(const fs::path& path, std::string_view contents) {
+void replaceFileAtomically(const fs::path& path, std::string_view contents, bool durable) {
     Handle h;
     const std::wstring tmp = createTemporaryBeside(path, h);
     if (tmp.empty())
         throw WriteError(path);
-    const bool written = writeAll(h.get(), contents) && ::FlushFileBuffers(h.get());
+    const bool written = writeAll(h.get(), contents) && (!durable || ::FlushFileBuffers(h.get()));
     if (!h.close() || !written || !moveIntoPlace(tmp, widePath(path))) {
         ::DeleteFileW(tmp.c_str());
         throw WriteError(path);
@@ -131,6 +131,57 @@ bool fileExists(const fs::path& path) {
 bool directoryExists(const fs::path& path) {
     const DWORD a = win32::attributesOf(widePath(path));
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+ReadOnlyFile::ReadOnlyFile(const fs::path& path)
+    : handle_(reinterpret_cast<std::intptr_t>(
+          ::CreateFileW(widePath(path).c_str(), GENERIC_READ,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
+    if (reinterpret_cast<HANDLE>(handle_) == INVALID_HANDLE_VALUE)
+        handle_ = kNone;
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    if (handle_ != kNone)
+        ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+std::optional<FileIdentity> ReadOnlyFile::identity() const {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (handle_ == kNone ||
+        !::GetFileInformationByHandle(reinterpret_cast<HANDLE>(handle_), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    const auto join = [](DWORD high, DWORD low) {
+        return (static_cast<std::uint64_t>(high) << 32) | low;
+    };
+    // FILETIME counts 100 ns steps; only equality matters here.
+    FileIdentity id;
+    id.size = join(info.nFileSizeHigh, info.nFileSizeLow);
+    id.modified = static_cast<std::int64_t>(
+        join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
+    id.changed = static_cast<std::int64_t>(
+        join(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime));
+    id.inode = join(info.nFileIndexHigh, info.nFileIndexLow) ^
+               (static_cast<std::uint64_t>(info.dwVolumeSerialNumber) << 48);
+    return id;
+}
+
+bool ReadOnlyFile::readAt(std::uint64_t offset, char* out, std::size_t size) const {
+    while (size > 0) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+        DWORD n = 0;
+        if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), out, piece, &n, &at) || n == 0)
+            return false;
+        out += n;
+        size -= n;
+        offset += n;
+    }
+    return true;
 }
 
 } // namespace kartavel::platform

@@ -1,5 +1,6 @@
 #include "TurkishUpperCase.h"
 
+#include "Cp1254.h"
 #include "Utf8.h"
 
 namespace kartavel::text {
@@ -32,6 +33,11 @@ char32_t foldTurkish(char32_t cp) {
 std::string TurkishUpperCase(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 4);
+    appendTurkishUpperCase(out, text);
+    return out;
+}
+
+void appendTurkishUpperCase(std::string& out, std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const auto lead = static_cast<unsigned char>(text[pos]);
         if (lead < 0x80 && lead != 'i') {
@@ -52,7 +58,19 @@ std::string TurkishUpperCase(std::string_view text) {
         else
             appendUtf8(out, folded);
     }
-    return out;
+}
+
+const std::array<unsigned char, 256>& cp1254TurkishUpperCase() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> t{};
+        for (unsigned b = 0; b < 256; ++b) {
+            const auto byte = static_cast<unsigned char>(b);
+            const auto folded = unicodeToCp1254(foldTurkish(cp1254ToUnicode(byte)));
+            t[b] = folded ? *folded : byte;
+        }
+        return t;
+    }();
+    return table;
 }
 
 } // namespace kartavel::text
