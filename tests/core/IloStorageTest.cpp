@@ -196,7 +196,7 @@ TEST(IloStorage, AFailedSaveLeavesTheFileAsItWas) {
 
     ASSERT_TRUE(s.WriteValue("SIFRE", "yeni"));
     {
-        kartavel::test::FileSizeLimit fullDisk(8);
+        kartavel::test::WriteBlocked fullDisk(file);
         EXPECT_THROW(s.SaveValues(), WriteError);
     }
     EXPECT_EQ(readFile(file), old);

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
+#include "platform/PathForm.h"
 #include "store/CatalogueSchemas.h"
 #include "text/Cp1254.h"
 
@@ -118,22 +119,29 @@ TEST_F(NewArchive, AFailedRegisterWriteLeavesNothingBehind) {
 }
 
 TEST_F(NewArchive, TheFolderFieldIsTakenAbsoluteAndWithoutATrailingSeparator) {
-    const std::string top = src.path().string();
+    const std::string top = test::utf8(src.path());
+    const std::string s(1, platform::kNativeSeparator);
     const struct {
         std::string typed, taken;
     } cases[] = {
         {"", ""},
         {top, top},
-        {top + "/", top},
-        {top + "/d/..//", top},
-        {top + "/./d", top + "/d"},
+        {top + s, top},
+        {top + s + "d" + s + ".." + s + s, top},
+        {top + s + "." + s + "d", top + s + "d"},
+#ifdef _WIN32
+        // A drive is taken at its root, as the content file writes it.
+        {"K:\\", "K:"},
+        {"K:", "K:"},
+#else
         {"/", "/"},
+#endif
     };
     for (const auto& c : cases)
         EXPECT_EQ(reg::registrationFolder(c.typed), c.taken) << c.typed;
     const auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(src.path());
-    EXPECT_EQ(reg::registrationFolder("d"), top + "/d");
+    EXPECT_EQ(reg::registrationFolder("d"), top + s + "d");
     std::filesystem::current_path(cwd);
 }
 

@@ -132,7 +132,7 @@ TEST(ProgramPassword, AChangeThatCannotBeWrittenChangesNothing) {
     writeFile(storedValuesFile(), before);
     TIloStorage s = opened();
     {
-        kartavel::test::FileSizeLimit fullDisk(8);
+        kartavel::test::WriteBlocked fullDisk(storedValuesFile());
         EXPECT_THROW(changePassword(s, "eski", "yeni", "yeni"), kartavel::platform::WriteError);
     }
     EXPECT_EQ(readFile(storedValuesFile()), before);

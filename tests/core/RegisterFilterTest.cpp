@@ -1,6 +1,7 @@
 #include "register/RegisterFilter.h"
 
 #include "BrowseFixture.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -158,10 +159,12 @@ TEST_F(RegisterFilter, SortsByTheChosenKeyStablyAndReversesExactly) {
 
 TEST_F(RegisterFilter, TextsSortByTheLocalesCollation) {
     const auto byName = with([](auto& f) { f.sort = SortKey::Name; });
-    EXPECT_EQ(filter(byName, text::Collation("tr_TR")),
-              (V{"Arşiv", "Diger kayit", "DVDARŞİV", "Eski", "Işık", "ikinci", "odunc"}));
     EXPECT_EQ(filter(byName),
               (V{"Arşiv", "Diger kayit", "DVDARŞİV", "Eski", "ikinci", "Işık", "odunc"}));
+    if (test::runningUnderWine())
+        GTEST_SKIP() << "Wine's collation has no Turkish letters of its own";
+    EXPECT_EQ(filter(byName, text::Collation("tr_TR")),
+              (V{"Arşiv", "Diger kayit", "DVDARŞİV", "Eski", "Işık", "ikinci", "odunc"}));
 }
 
 TEST_F(RegisterFilter, ClearingKeepsTheLendingChoiceAndTheSort) {

@@ -215,11 +215,7 @@ TEST(TableFile, AFailedWriteLeavesTheRegisterWhole) {
         addArchive(t, i, "kod", "arsiv " + std::to_string(i), i, "1", "G", "S");
 
     {
-#ifdef _WIN32
-        kartavel::test::HeldOpen other(path); // nobody may replace it
-#else
-        kartavel::test::FileSizeLimit fullDisk(4096);
-#endif
+        kartavel::test::WriteBlocked fullDisk(path, 4096);
         EXPECT_THROW(RxMemorySaveToFile(t, path), WriteError);
     }
 

@@ -68,6 +68,27 @@ private:
 };
 #endif
 
+// While it lives, replacing the file at `path` fails: the disk is full past
+// `bytes` on POSIX; on Windows another program holds the file open.
+class WriteBlocked {
+public:
+    explicit WriteBlocked([[maybe_unused]] const std::filesystem::path& path,
+                          [[maybe_unused]] unsigned long bytes = 8)
+#ifdef _WIN32
+        : hold_(path){}
+#else
+        : limit_(bytes) {
+    }
+#endif
+
+          private :
+#ifdef _WIN32
+        HeldOpen hold_;
+#else
+    FileSizeLimit limit_;
+#endif
+};
+
 // Sets an environment variable while it lives (nullptr removes it), then puts back
 // what was there.
 class ScopedEnv {
