@@ -61,11 +61,8 @@ private:
     // Starts the program and passes its login, as a user does: on a first start
     // (no "dosya.ini") the password-change window sets the password first.
     void start() {
-        test::StartGate gate(*prompter);
-        window = std::make_unique<TAnaF>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        gate.passed(*window);
+        window = test::startMainWindow(*prompter);
+        QVERIFY(window);
     }
     QStringList captions() const {
         QStringList out;

@@ -256,13 +256,9 @@ private Q_SLOTS:
                                                 {"Yok", "G", "S", "0", ""},
                                                 {"B", "G", "S", "1", ""},
                                                 {"C", "H", "", "0", ""}}));
-        test::StartGate gate(env->prompter);
-        gui::TAnaF main;
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        gate.passed(main);
-        if (QTest::currentTestFailed())
-            return;
+        const auto mainWindow = test::startMainWindow(env->prompter);
+        QVERIFY(mainWindow);
+        gui::TAnaF& main = *mainWindow;
         QVERIFY(main.button(5)->isVisible());
         struct Run {
             QString heading, location;

@@ -238,13 +238,9 @@ private Q_SLOTS:
         test::writeFile(
             env->data / "ARSIV_Y.DB",
             test::registerFileText({{"Arsiv", "G", "S", "0", ""}, {"Hasar", "G", "S", "0", ""}}));
-        test::StartGate gate(env->prompter);
-        gui::TAnaF main;
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        gate.passed(main);
-        if (QTest::currentTestFailed())
-            return;
+        const auto mainWindow = test::startMainWindow(env->prompter);
+        QVERIFY(mainWindow);
+        gui::TAnaF& main = *mainWindow;
         QVERIFY(main.button(2)->isVisible());
         auto dbl = [&](int row) {
             main.ListView1()->selectRow(row);

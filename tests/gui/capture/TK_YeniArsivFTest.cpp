@@ -336,13 +336,9 @@ private Q_SLOTS:
 
     void theMainWindowListsTheNewArchiveAfterwards() {
         catalogue.reset();
-        test::StartGate gate(env->prompter);
-        gui::TAnaF main;
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        gate.passed(main);
-        if (QTest::currentTestFailed())
-            return;
+        const auto mainWindow = test::startMainWindow(env->prompter);
+        QVERIFY(mainWindow);
+        gui::TAnaF& main = *mainWindow;
         QVERIFY(main.button(1)->isVisible());
         QCOMPARE(main.listModel()->rowCount(), 0);
         bool driven = false;

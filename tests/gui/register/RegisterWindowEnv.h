@@ -62,10 +62,7 @@ public:
             writeFile(data / "ARSIV_Y.DB", *text::encodeCp1254(reg));
         if (!lend.empty())
             writeFile(data / "EMANET.DB", *text::encodeCp1254(lend));
-        StartGate gate(prompter);
-        main = std::make_unique<gui::TAnaF>();
-        main->show();
-        gate.passed(*main);
+        main = startMainWindow(prompter);
     }
     ~RegisterWindowEnv() {
         if (main && main->isVisible()) {

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <memory>
+
 namespace kartavel::test {
 
 // Types the text key by key, as a keyboard does; letters beyond ASCII (İ, ş, €)
@@ -93,5 +95,20 @@ private:
     TestPrompter& prompter_;
     bool firstStart_;
 };
+
+// The main window as a user finds it: shown, and past its start gate. Nothing when
+// that failed; the test has then recorded why.
+inline std::unique_ptr<gui::TAnaF> startMainWindow(TestPrompter& prompter) {
+    StartGate gate(prompter);
+    auto main = std::make_unique<gui::TAnaF>();
+    main->show();
+    if (!QTest::qVerify(QTest::qWaitForWindowExposed(main.get()), "exposed", "", __FILE__,
+                        __LINE__))
+        return nullptr;
+    gate.passed(*main);
+    if (QTest::currentTestFailed())
+        return nullptr;
+    return main;
+}
 
 } // namespace kartavel::test
