@@ -1,6 +1,7 @@
 #include "WindowParts.h"
 
 #include "CodePageValidator.h"
+#include "ImageLists.h"
 #include "QtText.h"
 #include "TAnaF.h"
 
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace kartavel::gui {
 
@@ -27,6 +30,21 @@ TIloWinButton* commandButton(QWidget* parent, const char* objectName, const QStr
         b->setImages(AnaF->ImageList1);
     b->setImageIndex(icon);
     b->setGlphyAlign(align);
+    return b;
+}
+
+QToolButton* toolButton(QToolBar* bar, const char* objectName, const char* caption, int icon,
+                        const char* hint) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(objectName));
+    b->setText(QString::fromUtf8(caption));
+    b->setToolTip(QString::fromUtf8(hint));
+    b->setIcon(numberedIcon(icon));
+    b->setIconSize(QSize(32, 32));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(true);
+    b->setMinimumWidth(85);
+    bar->addWidget(b);
     return b;
 }
 
