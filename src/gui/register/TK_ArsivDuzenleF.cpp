@@ -127,7 +127,7 @@ TK_ArsivDuzenleF::TK_ArsivDuzenleF(TAnaF& main, QWidget* parent)
     connect(DBRadioGroup1_, &QButtonGroup::idClicked, cddvd,
             [cddvd](int choice) { cddvd->setText(std::to_string(choice)); });
     cddvd->refresh();
-    add("Ortam", media, nullptr);
+    grid->addWidget(media, row++, 1);
     grid->setColumnStretch(1, 1);
 
     auto* box = new QHBoxLayout;
@@ -197,8 +197,11 @@ void TK_ArsivDuzenleF::FormShow() {
 }
 
 bool TK_ArsivDuzenleF::eventFilter(QObject* watched, QEvent* event) {
-    const bool list1 = watched == DBComboBox1_ || watched == DBComboBox1_->lineEdit();
-    const bool list2 = watched == DBComboBox2_ || watched == DBComboBox2_->lineEdit();
+    auto isList = [watched](QComboBox* c) {
+        return c && (watched == c || watched == c->lineEdit());
+    };
+    const bool list1 = isList(DBComboBox1_);
+    const bool list2 = isList(DBComboBox2_);
     if ((list1 || list2) && event->type() == QEvent::FocusIn) {
         if (list1)
             DBComboBox1Enter();

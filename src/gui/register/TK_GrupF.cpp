@@ -9,6 +9,7 @@
 #include "store/CatalogueSchemas.h"
 #include "widgets/TBanner.h"
 
+#include <QLabel>
 #include <QToolBar>
 #include <QToolButton>
 

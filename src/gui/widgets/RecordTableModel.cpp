@@ -22,14 +22,22 @@ RecordTableModel::~RecordTableModel() {
 }
 
 void RecordTableModel::reread() {
-    beginResetModel();
-    rows_.clear();
+    std::vector<std::size_t> rows;
     const auto& records = table_.records();
     for (std::size_t i = 0; i < records.size(); ++i)
         if (table_.passesFilter(i))
-            rows_.push_back(i);
-    inserting_ = table_.state() == store::RecordTable::State::Insert;
-    endResetModel();
+            rows.push_back(i);
+    const bool inserting = table_.state() == store::RecordTable::State::Insert;
+    if (rows == rows_ && inserting == inserting_) {
+        // The same rows: only values may have changed, and the view keeps its cell.
+        if (rowCount() > 0)
+            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    } else {
+        beginResetModel();
+        rows_ = std::move(rows);
+        inserting_ = inserting;
+        endResetModel();
+    }
     Q_EMIT tableChanged();
 }
 

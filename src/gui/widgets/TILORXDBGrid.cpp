@@ -205,7 +205,7 @@ void TILORXDBGrid::updateCompanionColumns() {
 void TILORXDBGrid::followTable() {
     following_ = true;
     const int row = model_->currentRow();
-    const int column = std::max(currentIndex().column(), 0);
+    const int column = currentIndex().isValid() ? currentIndex().column() : lastColumn_;
     if (row >= 0)
         setCurrentIndex(model_->index(row, column));
     following_ = false;
@@ -214,6 +214,8 @@ void TILORXDBGrid::followTable() {
 
 void TILORXDBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
+    if (current.isValid())
+        lastColumn_ = current.column();
     if (previous.isValid() && current.column() != previous.column()) {
         const int left = fieldOfColumn(previous.column());
         if (dateEdit_ && dateEdit_->link() && left == dateEdit_->link()->field())

@@ -110,6 +110,7 @@ private:
     QPointer<TIloDGDateEdit> dateEdit_;
     QPointer<TIloDGCheckBox> checkBox_;
     bool following_ = false;
+    int lastColumn_ = 0; // kept across a reset of the rows
 };
 
 } // namespace kartavel::gui
