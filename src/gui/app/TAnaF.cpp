@@ -290,13 +290,7 @@ QPixmap TAnaF::programPicture() const {
 
 template <typename F>
 void TAnaF::guarded(F&& action) {
-    try {
-        action();
-    } catch (const platform::WriteError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    } catch (const platform::ReadError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    }
+    guardFileWork(action);
 }
 
 // ---- show, timer, close -------------------------------------------------------

@@ -2,8 +2,10 @@
 
 #include "CodePageValidator.h"
 #include "ImageLists.h"
+#include "Prompter.h"
 #include "QtText.h"
 #include "TAnaF.h"
+#include "platform/FileSystem.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -96,6 +98,16 @@ void fillChoices(QComboBox* combo, const std::vector<std::string>& choices) {
         combo->addItem(qs(c));
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
+}
+
+void guardFileWork(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const platform::WriteError& e) {
+        ShowError(QString::fromStdString(e.what()));
+    } catch (const platform::ReadError& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
 }
 
 QAction* closeAction(QWidget* window, const char* objectName, std::function<void()> close) {

@@ -49,6 +49,10 @@ QComboBox* choiceField(QWidget* parent, const char* objectName);
 // Replaces a drop-down list's choices; the typed text stays as it is.
 void fillChoices(QComboBox* combo, const std::vector<std::string>& choices);
 
+// Runs work on the table files; a file that cannot be read or written ends it in
+// the general error box.
+void guardFileWork(const std::function<void()>& work);
+
 // The window's close action ("Kapat", Esc), running `close`.
 QAction* closeAction(QWidget* window, const char* objectName, std::function<void()> close);
 

@@ -3,6 +3,7 @@
 #include "app/CodePageValidator.h"
 #include "app/Prompter.h"
 #include "app/QtText.h"
+#include "app/WindowParts.h"
 #include "platform/FileSystem.h"
 #include "store/CatalogueSchemas.h"
 #include "widgets/TBanner.h"
@@ -53,13 +54,7 @@ reg::Dialogue GroupWindowBase::dialogue() {
 }
 
 void GroupWindowBase::guarded(const std::function<void()>& change) {
-    try {
-        change();
-    } catch (const platform::WriteError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    } catch (const platform::ReadError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    }
+    guardFileWork(change);
 }
 
 void GroupWindowBase::buildBody(store::RecordTable& table, std::string_view nameField,

@@ -220,21 +220,13 @@ bool TK_ArsivDuzenleF::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TK_ArsivDuzenleF::DBComboBox1Enter() {
-    try {
-        fillChoices(DBComboBox1_, reg::groupChoices());
-    } catch (const platform::ReadError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    }
+    guardFileWork([this] { fillChoices(DBComboBox1_, reg::groupChoices()); });
     DBComboBox2_->setCurrentIndex(-1);
 }
 
 void TK_ArsivDuzenleF::DBComboBox2Enter() {
     const std::string group = DBComboBox1_->currentText().toStdString();
-    try {
-        fillChoices(DBComboBox2_, reg::subGroupChoices(group));
-    } catch (const platform::ReadError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    }
+    guardFileWork([&] { fillChoices(DBComboBox2_, reg::subGroupChoices(group)); });
     if (group.empty())
         DBComboBox2_->setCurrentIndex(-1);
 }
@@ -248,12 +240,13 @@ void TK_ArsivDuzenleF::updateCommands() {
 void TK_ArsivDuzenleF::DataSetPost1Execute() {
     if (!table_.editing())
         return;
-    try {
-        table_.post(); // the main window's after-post hook saves
-    } catch (const store::Abort&) {
-    } catch (const platform::WriteError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    }
+    guardFileWork([this] {
+        try {
+            table_.post(); // the main window's after-post hook saves
+        } catch (const store::Abort&) {
+            // Nothing refuses the register's post; an abandoned one stays open.
+        }
+    });
 }
 
 void TK_ArsivDuzenleF::DataSetCancel1Execute() {
