@@ -26,6 +26,11 @@ void backToGrid(TILORXDBGrid* grid, int key) {
     grid->sendKey(key);
 }
 
+// True when the companion's link already serves that field of that table.
+bool boundTo(const TFieldLink* link, const store::RecordTable& table, std::string_view field) {
+    return link && &link->table() == &table && link->field() == table.requireField(field);
+}
+
 // Colours the companion like the cell it covers.
 void takeColours(QWidget* companion, const QWidget* grid) {
     QPalette p = companion->palette();
@@ -57,7 +62,7 @@ void TIloDGDateEdit::setDBGrid(TILORXDBGrid* grid) {
 }
 
 void TIloDGDateEdit::bind(store::RecordTable& table, std::string_view field) {
-    if (link_ && &link_->table() == &table && link_->field() == table.requireField(field))
+    if (boundTo(link_, table, field))
         return;
     delete link_;
     link_ = new TFieldLink(table, field, this, [this] {
@@ -100,7 +105,7 @@ void TIloDGCheckBox::setDBGrid(TILORXDBGrid* grid) {
 }
 
 void TIloDGCheckBox::bind(store::RecordTable& table, std::string_view field) {
-    if (link_ && &link_->table() == &table && link_->field() == table.requireField(field))
+    if (boundTo(link_, table, field))
         return;
     delete link_;
     link_ = new TFieldLink(table, field, this, [this] {
