@@ -34,6 +34,9 @@ const std::vector<CommandSyntax>& commandTable() {
         {"return", 1, 1, {}, {}},
         {"passwd", 0, 0, {}, {}},
         {"index", 0, 0, {}, {"--check"}},
+        {"groups", 1, 2, {"--note"}, {"--yes"}},
+        {"subgroups", 2, 3, {"--note"}, {"--yes"}},
+        {"edit", 1, 1, {"--new-name", "--code", "--date", "--group", "--sub", "--media"}, {}},
     };
     return commands;
 }
@@ -42,10 +45,11 @@ using Runner = int (*)(Cli&, const Arguments&);
 
 Runner runnerFor(std::string_view command) {
     static const std::pair<std::string_view, Runner> runners[] = {
-        {"register", runRegister}, {"list", runList},     {"show", runShow},
-        {"search", runSearch},     {"delete", runDelete}, {"browse", runBrowse},
-        {"filter", runFilter},     {"lend", runLend},     {"return", runReturn},
-        {"passwd", runPasswd},     {"index", runIndex},
+        {"register", runRegister},   {"list", runList},     {"show", runShow},
+        {"search", runSearch},       {"delete", runDelete}, {"browse", runBrowse},
+        {"filter", runFilter},       {"lend", runLend},     {"return", runReturn},
+        {"passwd", runPasswd},       {"index", runIndex},   {"groups", runGroups},
+        {"subgroups", runSubgroups}, {"edit", runEdit},
     };
     for (const auto& [name, run] : runners)
         if (name == command)
@@ -89,6 +93,16 @@ Komutlar:
   lend AD --to KİŞİ --date YYYY-AA-GG [--due YYYY-AA-GG] [--note AÇIKLAMA]
                                DVD ya da CD arşivini emanet verir.
   return AD                    Emanet verilen arşivi teslim alır.
+  groups list | add GRUP [--note AÇIKLAMA] | delete GRUP [--yes]
+                               Grup listesi (GRUB.DB): satırlar GRUP, AÇIKLAMA;
+                               ekler ya da grubu alt gruplarıyla birlikte siler.
+  subgroups GRUP list | add ALTGRUP [--note AÇIKLAMA] | delete ALTGRUP [--yes]
+                               GRUP grubunun alt grupları (ALTGRUB.DB): satırlar
+                               ALTGRUP, AÇIKLAMA; ekler ya da siler.
+  edit AD [--new-name YENİAD] [--code KOD] [--date YYYY-AA-GG] [--group GRUP]
+       [--sub ALTGRUP] [--media dvd|cd|folder]
+                               Arşiv kaydını düzenler; ad değişince arşiv
+                               dosyası da yeni adı alır.
   passwd                       Program parolasını koyar ya da değiştirir: eski
                                parola (varsa), yeni parola ve tekrarı.
   index [--check]              Aramayı hızlandıran ad dizinini (Data/AdDizini)

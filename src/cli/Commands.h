@@ -22,6 +22,16 @@ int runPasswd(Cli& cli, const Arguments& args);
 int runFilter(Cli& cli, const Arguments& args);
 int runLend(Cli& cli, const Arguments& args);
 int runReturn(Cli& cli, const Arguments& args);
+int runGroups(Cli& cli, const Arguments& args);
+int runSubgroups(Cli& cli, const Arguments& args);
+int runEdit(Cli& cli, const Arguments& args);
+
+// A deleting command without --yes asks its question on a terminal; with neither
+// it is refused at once. Returns kDone, or kRefused once the refusal is written.
+int deletionConfirmable(Cli& cli, const Arguments& args);
+// The question, answered with E(vet) or Y(es) on the terminal; true at once with
+// --yes.
+bool confirmDeletion(Cli& cli, const Arguments& args, std::string_view question);
 
 // A date option, YYYY-MM-DD; an option not given, or given empty, is no date. Returns
 // kDone, or kUsage once its message has been written.

@@ -20,23 +20,32 @@ bool isYes(std::string answer) {
 
 } // namespace
 
-int runDelete(Cli& cli, const Arguments& args) {
-    auto& con = cli.console();
-    const bool confirmed = args.has("--yes");
-    if (!confirmed && !con.inIsTerminal)
+int deletionConfirmable(Cli& cli, const Arguments& args) {
+    if (!args.has("--yes") && !cli.console().inIsTerminal)
         return cli.fail(kRefused, "Silme onaylanmadı. Onaylamak için --yes kullanınız...");
+    return kDone;
+}
+
+bool confirmDeletion(Cli& cli, const Arguments& args, std::string_view question) {
+    if (args.has("--yes"))
+        return true;
+    auto& con = cli.console();
+    con.err << question << " (E/H) ";
+    con.err.flush();
+    std::string answer;
+    std::getline(con.in, answer);
+    return isYes(answer);
+}
+
+int runDelete(Cli& cli, const Arguments& args) {
+    if (const int rc = deletionConfirmable(cli, args))
+        return rc;
     if (const int rc = cli.openCatalogue(true))
         return rc;
     if (!selectArchive(cli, args.positionals.at(0)))
         return kRefused;
-    if (!confirmed) {
-        con.err << "Bu Arşivi Silmek istediğinizden eminmisiniz? (E/H) ";
-        con.err.flush();
-        std::string answer;
-        std::getline(con.in, answer);
-        if (!isYes(answer))
-            return cli.fail(kRefused, "Arşiv silinmedi.");
-    }
+    if (!confirmDeletion(cli, args, "Bu Arşivi Silmek istediğinizden eminmisiniz?"))
+        return cli.fail(kRefused, "Arşiv silinmedi.");
     reg::deleteCurrentArchive(cli.catalogue());
     return kDone;
 }

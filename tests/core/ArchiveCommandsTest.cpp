@@ -93,3 +93,72 @@ TEST_F(ArchiveCommands, AnEditedNameTakesItsContentFileAlong) {
     EXPECT_EQ(readFile(data / "Son.ADS"), "E:\r\n");
     EXPECT_TRUE(platform::fileExists(data / "Yedek 2.ADS"));
 }
+
+TEST_F(ArchiveCommands, EditChecksLengthsAndCodePage) {
+    struct Case {
+        reg::ArchiveEdit edit;
+        std::optional<std::string> message;
+    };
+    const std::string name40(40, 'a'), code50(50, 'k');
+    const Case cases[] = {
+        {{name40, code50, {}, {}, {}, {}}, std::nullopt},
+        {{"ğüşıöçĞÜŞİÖÇ" + std::string(28, 'a'), {}, {}, {}, {}, {}}, std::nullopt}, // 40 letters
+        {{name40 + "a", {}, {}, {}, {}, {}}, "Arşiv adı en fazla 40 karakter olabilir..."},
+        {{{}, code50 + "k", {}, {}, {}, {}}, "Özel kodu en fazla 50 karakter olabilir..."},
+        {{{}, {}, {}, "ā", {}, {}}, "Arşiv bilgilerinde kaydedilemeyen karakter var: ā"},
+        {{{}, {}, {}, {}, std::string(40, 'g'), {}}, std::nullopt}, // cut to 30 when stored
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(reg::checkArchiveEdit(c.edit), c.message) << c.message.value_or("passes");
+}
+
+TEST_F(ArchiveCommands, AnEditChangesOnlyTheFieldsGiven) {
+    catalogue.KayitOrj_T.first();
+    reg::ArchiveEdit e;
+    e.code = "K-1";
+    e.date = 46000;
+    e.group = std::string(35, 'g');
+    e.mediaKind = 2;
+    reg::editCurrentArchive(catalogue, e);
+    EXPECT_EQ(
+        readFile(data / "ARSIV_Y.DB"),
+        "[RecNo1]\r\nTARIHI=46000\r\nOZEL_KODU=K-1\r\nARSIV_ADI=Yedek\r\nKODU=1\r\nCDDVD=2\r\n"
+        "GRUBU=" +
+            std::string(30, 'g') +
+            "\r\nALTGRUB=\r\n"
+            "[RecNo2]\r\nTARIHI=\r\nOZEL_KODU=\r\nARSIV_ADI=Son\r\nKODU=2\r\nCDDVD=\r\n"
+            "GRUBU=\r\nALTGRUB=\r\n");
+    EXPECT_TRUE(platform::fileExists(data / "Yedek.ADS"));
+}
+
+TEST_F(ArchiveCommands, ARenameStaysInTheDataFolder) {
+    // Names that are no plain file names, or whose file another archive has: the
+    // record takes the name, the content file stays where it was.
+    writeFile(data / "Son.ADS", "E:\r\n");
+    for (const std::string name : {"../Disari", "a/b", "CON", "Son", "..", "x\\y"}) {
+        catalogue.KayitOrj_T.first();
+        catalogue.KayitOrj_T.locate("ARSIV_ADI", "Yedek", false);
+        reg::ArchiveEdit e;
+        e.name = name;
+        reg::editCurrentArchive(catalogue, e);
+        EXPECT_EQ(catalogue.KayitOrj_T.asString("ARSIV_ADI"), name);
+        EXPECT_EQ(readFile(data / "Yedek.ADS"), "D:\r\n") << name;
+        EXPECT_EQ(readFile(data / "Son.ADS"), "E:\r\n") << name;
+        EXPECT_FALSE(std::filesystem::exists(data.path().parent_path() / "Disari.ADS"));
+        // Back to the old name for the next case.
+        e.name = "Yedek";
+        reg::editCurrentArchive(catalogue, e);
+        EXPECT_TRUE(platform::fileExists(data / "Yedek.ADS")) << name;
+    }
+}
+
+TEST_F(ArchiveCommands, ARenameWhoseRegisterCannotBeWrittenMovesTheFileBack) {
+    catalogue.KayitOrj_T.first();
+    std::filesystem::remove(data / "ARSIV_Y.DB");
+    std::filesystem::create_directory(data / "ARSIV_Y.DB"); // cannot be replaced
+    reg::ArchiveEdit e;
+    e.name = "Yeni";
+    EXPECT_THROW(reg::editCurrentArchive(catalogue, e), platform::WriteError);
+    EXPECT_TRUE(platform::fileExists(data / "Yedek.ADS"));
+    EXPECT_FALSE(platform::fileExists(data / "Yeni.ADS"));
+}

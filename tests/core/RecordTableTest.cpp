@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 using namespace kartavel::store;
@@ -228,4 +229,64 @@ TEST(RecordTable, OpenCloseAndEmpty) {
     EXPECT_THROW(t.setString(0, "x"), std::logic_error) << "not editing";
     EXPECT_EQ(t.fieldIndex("a"), 0);
     EXPECT_EQ(t.fieldIndex("B"), -1);
+}
+
+TEST(RecordTable, AnOpenEditIsPostedBeforeTheTableMoves) {
+    // Each move, with an edit of the second record open: the edit lands in that
+    // record, never in the one the table moves to.
+    const std::vector<std::pair<const char*, std::function<void(RecordTable&)>>> moves = {
+        {"gotoBookmark", [](RecordTable& t) { t.gotoBookmark(t.records().front().id); }},
+        {"locate", [](RecordTable& t) { t.locate("GRUBU", "A", false); }},
+        {"locate none", [](RecordTable& t) { t.locate("GRUBU", "X", false); }},
+        {"setFilter", [](RecordTable& t) { t.setFilter("N", "1"); }},
+        {"clearFilter", [](RecordTable& t) { t.clearFilter(); }},
+        {"removeRecords",
+         [](RecordTable& t) { t.removeRecords([](const Record&) { return false; }); }},
+    };
+    for (const auto& [what, move] : moves) {
+        auto t = makeGroups();
+        add(t, "A", 1);
+        add(t, "B", 2);
+        t.last();
+        t.edit();
+        t.setString(1, "changed");
+        move(t);
+        EXPECT_FALSE(t.editing()) << what;
+        EXPECT_EQ(std::string(cellText(t.records()[0], 1)), "") << what;
+        EXPECT_EQ(std::string(cellText(t.records()[1], 1)), "changed") << what;
+    }
+
+    // A refused post stops the move: the table stays on its record, still editing.
+    auto t = makeGroups();
+    add(t, "A", 1);
+    add(t, "B", 2);
+    t.beforePost = [](RecordTable&) { throw Abort{}; };
+    t.last();
+    t.edit();
+    EXPECT_THROW(t.gotoBookmark(t.records().front().id), Abort);
+    EXPECT_TRUE(t.editing());
+    EXPECT_EQ(t.asString(0), "B");
+
+    // A new record posted before a locate: the search sees the rows as they are then.
+    t.beforePost = nullptr;
+    t.cancel();
+    t.first();
+    t.insert();
+    t.setString(0, "0");
+    ASSERT_TRUE(t.locate("GRUBU", "B", false));
+    EXPECT_EQ(t.asString(0), "B");
+    EXPECT_EQ(names(t), (std::vector<std::string>{"0", "A", "B"}));
+}
+
+TEST(RecordTable, RemoveRecordsDropsEveryMatchInOnePass) {
+    auto t = makeGroups();
+    for (auto n : {"A", "x", "x", "B", "x"})
+        add(t, n);
+    t.first();
+    t.next();
+    t.next();
+    t.next(); // "B"
+    EXPECT_EQ(t.removeRecords([](const Record& r) { return cellText(r, 0) == "x"; }), 3u);
+    EXPECT_EQ(names(t), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(t.asString(0), "B") << "the current record stays";
 }

@@ -82,6 +82,25 @@ TEST(TableFile, SaveReturnsToTheCurrentRecordAndLoadEndsOnTheFirst) {
     EXPECT_EQ(t.recordCount(), 3);
 }
 
+TEST(TableFile, AFilteredTableIsSavedWhole) {
+    TempDir dir;
+    RecordTable t(schemas::AltGrupF_AltGrubu_Rx1());
+    t.open();
+    for (auto [g, s] : {std::pair{"Film", "Yerli"}, {"Müzik", "Pop"}}) {
+        t.append();
+        t.setString("ANAGRUP", g);
+        t.setString("ALTGRUP", s);
+        t.post();
+    }
+    t.setFilter("ANAGRUP", "Müzik");
+    RxMemorySaveToFile(t, dir / "A.DB");
+    EXPECT_EQ(readFile(dir / "A.DB"),
+              crlfLines({"[RecNo1]", "ANAGRUP=Film", "ALTGRUP=Yerli", "ACIKLAMA=", "[RecNo2]",
+                         "ANAGRUP=M\xFCzik", "ALTGRUP=Pop", "ACIKLAMA="}));
+    EXPECT_EQ(t.recordCount(), 1) << "the filter stays";
+    EXPECT_EQ(t.asString("ALTGRUP"), "Pop");
+}
+
 TEST(TableFile, AnEmptyTableDeletesTheFileAndWritesNone) {
     TempDir dir;
     writeFile(dir / "GRUB.DB", "[RecNo1]\r\nGRUBU=x\r\n");

@@ -5,6 +5,9 @@
 #include "store/CatalogueSchemas.h"
 #include "store/FieldValue.h"
 #include "store/TableFile.h"
+#include "text/Utf8.h"
+
+#include <utility>
 
 namespace kartavel::reg {
 
@@ -39,18 +42,64 @@ void afterEditPost(store::Catalogue& catalogue) {
     auto& t = catalogue.KayitOrj_T;
     const int adi = t.requireField(cols::ARSIV_ADI);
     const std::string name = t.asString(adi);
+    std::optional<std::filesystem::path> from, to;
     if (const auto& before = t.previousValues()) {
         const std::string oldName = store::valueText(store::FieldType::String,
                                                      before->cells[static_cast<std::size_t>(adi)]);
         if (oldName != name) {
-            const auto from = capture::contentFilePath(oldName);
-            const auto to = capture::contentFilePath(name);
-            if (from && to)
-                platform::renameFile(*from, *to);
+            from = capture::contentFilePath(oldName);
+            to = capture::contentFilePath(name);
+            if (!from || !to || !platform::renameFile(*from, *to))
+                from.reset();
         }
     }
-    catalogue.saveRegister();
+    try {
+        catalogue.saveRegister();
+    } catch (...) {
+        // The stored register still names the old file.
+        if (from)
+            platform::renameFile(*to, *from);
+        throw;
+    }
     t.locate(cols::ARSIV_ADI, name, false);
+}
+
+std::optional<std::string> checkArchiveEdit(const ArchiveEdit& e) {
+    if (e.name && text::characterCount(*e.name) > kArchiveNameLength)
+        return "Arşiv adı en fazla 40 karakter olabilir...";
+    if (e.code && text::characterCount(*e.code) > kSpecialCodeLength)
+        return "Özel kodu en fazla 50 karakter olabilir...";
+    for (const auto* t : {&e.name, &e.code, &e.group, &e.subGroup})
+        if (*t && !store::tableFileCanHold(**t))
+            return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + **t;
+    return std::nullopt;
+}
+
+void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& e) {
+    auto& t = catalogue.KayitOrj_T;
+    t.edit();
+    if (e.date)
+        t.setDate(t.requireField(cols::TARIHI), *e.date);
+    if (e.code)
+        t.setString(cols::OZEL_KODU, *e.code);
+    if (e.name)
+        t.setString(cols::ARSIV_ADI, *e.name);
+    if (e.mediaKind)
+        t.setString(cols::CDDVD, std::to_string(*e.mediaKind));
+    if (e.group)
+        t.setString(cols::GRUBU, *e.group);
+    if (e.subGroup)
+        t.setString(cols::ALTGRUB, *e.subGroup);
+    // The save steps run in the register's after-post hook, where the record's
+    // earlier values are still known.
+    auto hook = std::exchange(t.afterPost, [&](store::RecordTable&) { afterEditPost(catalogue); });
+    try {
+        t.post();
+    } catch (...) {
+        t.afterPost = std::move(hook);
+        throw;
+    }
+    t.afterPost = std::move(hook);
 }
 
 } // namespace kartavel::reg

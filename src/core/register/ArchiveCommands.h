@@ -2,6 +2,7 @@
 
 #include "store/Catalogue.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,10 +32,35 @@ ViewTarget viewCurrentArchive(const store::Catalogue& catalogue);
 // platform::WriteError when the register cannot be written; then nothing changes.
 void deleteCurrentArchive(store::Catalogue& catalogue);
 
+// An edit of the current archive's record: the fields to change, each left as it
+// is when not given.
+struct ArchiveEdit {
+    std::optional<std::string> name;                 // "Arşiv Adı", at most 40 characters
+    std::optional<std::string> code;                 // "Özel Kodu", at most 50 characters
+    std::optional<std::optional<std::int32_t>> date; // "Kayıt Tarihi"; an empty one clears it
+    std::optional<std::string> group;                // "Grubu", cut to 30 characters
+    std::optional<std::string> subGroup;             // "Alt Grubu", cut to 30 characters
+    std::optional<int> mediaKind;                    // 0 "Dvd", 1 "Cd", 2 "Klasör"
+};
+
+inline constexpr std::size_t kArchiveNameLength = 40;
+inline constexpr std::size_t kSpecialCodeLength = 50;
+
+// What the edit window's fields never let through: a name over 40 characters, a
+// special code over 50, a text the register's code page cannot hold. The message
+// of the first, or nothing.
+std::optional<std::string> checkArchiveEdit(const ArchiveEdit& edit);
+
+// Edits the register's current record and posts it, then runs the save steps of
+// afterEditPost, as the edit window's "Kaydet" does. Call it only after the checks
+// have passed. Throws platform::WriteError when the register cannot be written.
+void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& edit);
+
 // Runs after each post of the register while the edit window is open: a changed
 // name takes its content file along (a rename that fails is not reported, and it
 // never replaces another archive's file), the register is written, and the record
-// with the posted name becomes current again.
+// with the posted name becomes current again. When the register cannot be written
+// (platform::WriteError) the content file is moved back.
 void afterEditPost(store::Catalogue& catalogue);
 
 } // namespace kartavel::reg

@@ -146,6 +146,7 @@ RecordTable::Bookmark RecordTable::bookmark() const {
 
 bool RecordTable::gotoBookmark(Bookmark b) {
     requireActive();
+    postOpenEdit();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (rows_[i].id == b && visible(i)) {
             setPosition(i);
@@ -206,8 +207,15 @@ void RecordTable::post() {
     }
     editBuffer_ = {};
     state_ = State::Browse;
-    if (afterPost)
-        afterPost(*this);
+    if (afterPost) {
+        try {
+            afterPost(*this);
+        } catch (...) {
+            previous_.reset();
+            notify();
+            throw;
+        }
+    }
     previous_.reset();
     notify();
 }
@@ -241,6 +249,21 @@ void RecordTable::remove() {
     if (afterDelete)
         afterDelete(*this);
     notify();
+}
+
+std::size_t RecordTable::removeRecords(const std::function<bool(const Record&)>& drop) {
+    requireActive();
+    postOpenEdit();
+    const Bookmark current = bookmark();
+    const std::size_t gone = std::erase_if(rows_, drop);
+    if (gone == 0)
+        return 0;
+    setPosition(firstVisibleFrom(0));
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].id == current && visible(i))
+            setPosition(i);
+    notify();
+    return gone;
 }
 
 // ---- bound views ------------------------------------------------------------------
@@ -457,14 +480,14 @@ bool RecordTable::locate(std::string_view field, std::string_view text, bool ign
     const int f = requireField(field);
     const FieldType type = fieldType(f);
     const std::string foldedText = ignoreCase ? text::foldCase(text) : std::string();
+    // Posted before the search: posting a new record shifts the rows after it.
+    postOpenEdit();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (!visible(i))
             continue;
         const std::string v = valueText(type, rows_[i].cells[f]);
         const bool equal = ignoreCase ? text::foldCase(v) == foldedText : v == text;
         if (equal) {
-            if (editing())
-                post();
             setPosition(i);
             notify();
             return true;
@@ -474,17 +497,28 @@ bool RecordTable::locate(std::string_view field, std::string_view text, bool ign
 }
 
 void RecordTable::setFilter(std::string_view field, std::string_view text) {
-    filterField_ = requireField(field);
+    const int f = requireField(field);
+    postOpenEdit();
+    filterField_ = f;
     filterText_ = std::string(text);
     setPosition(firstVisibleFrom(0));
     notify();
 }
 
 void RecordTable::clearFilter() {
+    postOpenEdit();
     filterField_ = -1;
     filterText_.clear();
     setPosition(firstVisibleFrom(0));
     notify();
+}
+
+void RecordTable::postOpenEdit() {
+    // An open edit belongs to the current record: it is posted before the table
+    // moves, so it is never written into another row. A refused post (Abort)
+    // leaves the table where it was.
+    if (editing())
+        post();
 }
 
 void RecordTable::requireActive() const {

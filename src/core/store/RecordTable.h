@@ -91,6 +91,11 @@ public:
     void post();
     void cancel();
     void remove();
+    // Deletes, in one pass and without the delete hooks, every stored record (filter
+    // ignored) for which `drop` holds; an open edit is posted first. The current
+    // record stays when it is kept, else the first record becomes current. Returns
+    // how many went.
+    std::size_t removeRecords(const std::function<bool(const Record&)>& drop);
 
     // While disabled, bound views are not told about changes.
     void disableControls() { ++controlsDisabled_; }
@@ -134,6 +139,9 @@ public:
     // none matches.
     bool locate(std::string_view field, std::string_view text, bool ignoreCase);
 
+    // Moving the current record (locate, gotoBookmark, a filter set or cleared)
+    // posts an open edit first; a before-post hook that throws Abort stops the move.
+
     // Restricts the table to the records whose column equals `text` exactly.
     void setFilter(std::string_view field, std::string_view text);
     void clearFilter();
@@ -142,6 +150,9 @@ public:
     // During the after-post hook: the values the record held before the post
     // (nothing for a new record).
     const std::optional<Record>& previousValues() const { return previous_; }
+
+    // True when the stored record at that index of records() passes the filter.
+    bool passesFilter(std::size_t index) const { return visible(index); }
 
     // Direct read access to every stored record in sequence order, filter ignored.
     const std::vector<Record>& records() const { return rows_; }
@@ -154,6 +165,7 @@ private:
     std::optional<std::size_t> lastVisibleBefore(std::size_t row) const;
     void requireActive() const;
     void requireEditing() const;
+    void postOpenEdit();
     void startInsert(std::size_t position);
     Record& buffer();
     const Record* currentRecord() const;

@@ -13,23 +13,6 @@ namespace kartavel::store {
 
 namespace {
 
-// Restores the current record and the bound views however the save ends.
-class SavePosition {
-public:
-    explicit SavePosition(RecordTable& t) : table_(t), mark_(t.bookmark()) {
-        table_.disableControls();
-    }
-    ~SavePosition() {
-        if (mark_ != 0)
-            table_.gotoBookmark(mark_);
-        table_.enableControls();
-    }
-
-private:
-    RecordTable& table_;
-    RecordTable::Bookmark mark_;
-};
-
 bool hasLineBreak(std::string_view s) {
     return s.find_first_of("\r\n") != std::string_view::npos;
 }
@@ -43,16 +26,15 @@ bool tableFileCanHold(std::string_view text) {
 std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path) {
     if (table.editing())
         table.post();
-    SavePosition restore(table);
+    // Every record, whatever filter the table shows it through.
     const auto& fields = table.fields();
     std::string out;
-    std::string number;
     int recNo = 0;
-    for (table.first(); !table.eof(); table.next()) {
+    for (const Record& record : table.records()) {
         out.append("[RecNo").append(std::to_string(++recNo)).append("]\r\n");
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out.append(fields[i].name).push_back('=');
-            const Value& v = table.value(static_cast<int>(i));
+            const Value& v = record.cells[i];
             if (const auto* text = std::get_if<std::string>(&v)) {
                 if (hasLineBreak(*text) || !text::appendCp1254(out, *text))
                     throw platform::WriteError(path);

@@ -8,7 +8,8 @@
 // Moving whole tables between memory and the data folder.
 namespace kartavel::store {
 
-// The table file's bytes for the table: one "[RecNoN]" section per record, one
+// The table file's bytes for the table: one "[RecNoN]" section per record (every
+// record, also those a filter set on the table hides; an open edit is posted), one
 // "NAME=value" line per column, code page 1254, CR LF. Throws platform::WriteError
 // for `path` when a value cannot be stored in that form (a character outside the
 // code page, or a line break inside a text).

@@ -19,7 +19,9 @@
 #include "platform/FileSystem.h"
 #include "register/ArchiveCommands.h"
 #include "register/TF_ArsivF.h"
+#include "register/TK_ArsivDuzenleF.h"
 #include "register/TK_EmanetF.h"
+#include "register/TK_GrupF.h"
 #include "store/CatalogueSchemas.h"
 #include "store/ProgramIdentity.h"
 #include "widgets/TBanner.h"
@@ -95,13 +97,6 @@ TILOAbout* makeAboutBox(QObject* parent) {
     about->setPicture(picture(QStringLiteral("about"), QSize(146, 441)));
     about->setTeam({qs(identity::kApplicationTitle)});
     return about;
-}
-
-// Buttons whose windows are not part of the program yet stay out of sight: each
-// appears with its window.
-bool commandAvailable(int number) {
-    return number == 9 || number == 4 || number == 3 || number == 7 || number == 1 || number == 2 ||
-           number == 5 || number == 6 || number == 11;
 }
 
 } // namespace
@@ -229,7 +224,6 @@ void TAnaF::buildCommandBar(QWidget* central) {
         b->setImages(ImageList1);
         b->setImageIndex(c.icon);
         b->setGlphyAlign(TIloWinButton::poTop);
-        b->setVisible(commandAvailable(c.number));
         row->addWidget(b);
         buttons_[c.number - 1] = b;
     }
@@ -248,6 +242,7 @@ void TAnaF::buildCommandBar(QWidget* central) {
     connect(button(7), &TIloWinButton::clicked, this, &TAnaF::IloWinButton7Click);
     connect(button(11), &TIloWinButton::clicked, this, &TAnaF::IloWinButton11Click);
     connect(button(6), &TIloWinButton::clicked, this, &TAnaF::IloWinButton6Click);
+    connect(button(10), &TIloWinButton::clicked, this, &TAnaF::IloWinButton10Click);
 }
 
 void TAnaF::buildMenu() {
@@ -295,13 +290,7 @@ QPixmap TAnaF::programPicture() const {
 
 template <typename F>
 void TAnaF::guarded(F&& action) {
-    try {
-        action();
-    } catch (const platform::WriteError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    } catch (const platform::ReadError& e) {
-        ShowError(QString::fromStdString(e.what()));
-    }
+    guardFileWork(action);
 }
 
 // ---- show, timer, close -------------------------------------------------------
@@ -489,9 +478,15 @@ void TAnaF::IloWinButton8Click() {
         ShowInfo(QStringLiteral("Listelenmiş kayıt bulunamadı..."));
         return;
     }
-    t.locate(store::columns::ARSIV_ADI, t.asString(store::columns::ARSIV_ADI), true);
-    // The edit window opens here on that record.
+    guarded(
+        [&] { t.locate(store::columns::ARSIV_ADI, t.asString(store::columns::ARSIV_ADI), true); });
+    TK_ArsivDuzenleF* window = nullptr; // K_ArsivDuzenleF follows the window itself
+    ShowModalForm(window, *this, this);
     ListViewAyarla(1, QString());
+}
+
+void TAnaF::IloWinButton10Click() {
+    ShowModalForm(K_GrupF, this);
 }
 
 void TAnaF::IloWinButton7Click() {

@@ -72,14 +72,15 @@ public:
     // --- handlers -------------------------------------------------------------------
     void FormShow();
     void Timer1Timer();
-    void IloWinButton1Click(); // new archive
-    void IloWinButton2Click(); // view
-    void IloWinButton5Click(); // content search
-    void IloWinButton4Click(); // delete
-    void IloWinButton8Click(); // edit
-    void IloWinButton9Click(); // up
-    void IloWinButton7Click(); // about
-    void IloWinButton6Click(); // register search
+    void IloWinButton1Click();  // new archive
+    void IloWinButton2Click();  // view
+    void IloWinButton5Click();  // content search
+    void IloWinButton4Click();  // delete
+    void IloWinButton8Click();  // edit
+    void IloWinButton10Click(); // groups
+    void IloWinButton9Click();  // up
+    void IloWinButton7Click();  // about
+    void IloWinButton6Click();  // register search
     void EmanetVer1Click();
     void TeslimAl1Click();
     void IlkSayfayaGit1Click();
@@ -139,8 +140,8 @@ private:
 // The main window, for the windows that use it; set while it exists.
 extern TAnaF* AnaF;
 
-// The archive edit window's instance reference: set by ShowModalForm exactly while
-// the window is open. The register's after-post hook saves only then.
+// The archive edit window's instance reference: set exactly while the window
+// exists. The register's after-post hook saves only then.
 extern QDialog* K_ArsivDuzenleF;
 
 // Takes the data folder's lock for this program, or says why it cannot run: another

@@ -1,8 +1,11 @@
 #include "WindowParts.h"
 
 #include "CodePageValidator.h"
+#include "ImageLists.h"
+#include "Prompter.h"
 #include "QtText.h"
 #include "TAnaF.h"
+#include "platform/FileSystem.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -10,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace kartavel::gui {
 
@@ -27,6 +32,21 @@ TIloWinButton* commandButton(QWidget* parent, const char* objectName, const QStr
         b->setImages(AnaF->ImageList1);
     b->setImageIndex(icon);
     b->setGlphyAlign(align);
+    return b;
+}
+
+QToolButton* toolButton(QToolBar* bar, const char* objectName, const char* caption, int icon,
+                        const char* hint) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(objectName));
+    b->setText(QString::fromUtf8(caption));
+    b->setToolTip(QString::fromUtf8(hint));
+    b->setIcon(numberedIcon(icon));
+    b->setIconSize(QSize(32, 32));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(true);
+    b->setMinimumWidth(85);
+    bar->addWidget(b);
     return b;
 }
 
@@ -78,6 +98,16 @@ void fillChoices(QComboBox* combo, const std::vector<std::string>& choices) {
         combo->addItem(qs(c));
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
+}
+
+void guardFileWork(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const platform::WriteError& e) {
+        ShowError(QString::fromStdString(e.what()));
+    } catch (const platform::ReadError& e) {
+        ShowError(QString::fromStdString(e.what()));
+    }
 }
 
 QAction* closeAction(QWidget* window, const char* objectName, std::function<void()> close) {

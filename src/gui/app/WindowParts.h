@@ -14,6 +14,8 @@ class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QStatusBar;
+class QToolBar;
+class QToolButton;
 
 namespace kartavel::gui {
 
@@ -24,6 +26,11 @@ namespace kartavel::gui {
 TIloWinButton* commandButton(QWidget* parent, const char* objectName, const QString& caption,
                              int icon, QSize size,
                              TIloWinButton::TPicPos align = TIloWinButton::poLeft);
+
+// A tool bar button: the caption under a 32 × 32 picture of the main window's image
+// list, and its hint.
+QToolButton* toolButton(QToolBar* bar, const char* objectName, const char* caption, int icon,
+                        const char* hint);
 
 // A sunken panel of a status bar, `width` pixels wide; 0 takes the rest of the bar.
 QLabel* addStatusPanel(QStatusBar* bar, const QString& text, int width, Qt::Alignment align);
@@ -41,6 +48,10 @@ QComboBox* choiceField(QWidget* parent, const char* objectName);
 
 // Replaces a drop-down list's choices; the typed text stays as it is.
 void fillChoices(QComboBox* combo, const std::vector<std::string>& choices);
+
+// Runs work on the table files; a file that cannot be read or written ends it in
+// the general error box.
+void guardFileWork(const std::function<void()>& work);
 
 // The window's close action ("Kapat", Esc), running `close`.
 QAction* closeAction(QWidget* window, const char* objectName, std::function<void()> close);

@@ -3,12 +3,14 @@
 #include "GaugeProgress.h"
 #include "app/CodePageValidator.h"
 #include "app/FormAyar.h"
+#include "app/ModalForms.h"
 #include "app/Prompter.h"
 #include "app/QtText.h"
 #include "app/WindowParts.h"
 #include "capture/ArchiveName.h"
 #include "platform/FileSystem.h"
 #include "platform/Volume.h"
+#include "register/TK_GrupF.h"
 #include "store/Catalogue.h"
 #include "store/SerialDate.h"
 #include "widgets/TBanner.h"
@@ -70,6 +72,7 @@ TK_YeniArsivF::TK_YeniArsivF(store::Catalogue& catalogue, QWidget* parent)
     connect(IloWinButton1_, &TIloWinButton::clicked, this, &TK_YeniArsivF::IloWinButton1Click);
     connect(IloWinButton2_, &TIloWinButton::clicked, this, &TK_YeniArsivF::IloWinButton2Click);
     connect(IloWinButton3_, &TIloWinButton::clicked, this, &TK_YeniArsivF::IloWinButton3Click);
+    connect(IloWinButton4_, &TIloWinButton::clicked, this, &TK_YeniArsivF::IloWinButton4Click);
     connect(ComboGRUP_, &QComboBox::activated, this, &TK_YeniArsivF::ComboGRUPSelect);
     ComboGRUP_->installEventFilter(this);
     ComboALT_GRUP_->installEventFilter(this);
@@ -121,7 +124,6 @@ void TK_YeniArsivF::buildFields() {
     // the button stays out of sight.
     IloWinButton4_ = commandButton(GroupBox1_, "IloWinButton4", QStringLiteral("*"), -1, {24, 22});
     IloWinButton4_->setToolTip(QStringLiteral("Grup Ekle"));
-    IloWinButton4_->setVisible(false);
     add("Grubu", ComboGRUP_, IloWinButton4_);
 
     ComboALT_GRUP_ = choiceField(GroupBox1_, "ComboALT_GRUP");
@@ -282,6 +284,11 @@ bool TK_YeniArsivF::deferClose() {
         return false;
     closeRequested_ = true;
     return true;
+}
+
+void TK_YeniArsivF::IloWinButton4Click() {
+    // The group list offers new groups the next time it gets the focus.
+    ShowModalForm(K_GrupF, this);
 }
 
 void TK_YeniArsivF::IloWinButton3Click() {

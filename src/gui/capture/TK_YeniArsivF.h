@@ -42,6 +42,7 @@ public:
     void IloWinButton1Click(); // "Kaydet"
     void IloWinButton2Click(); // "Kapat", Esc
     void IloWinButton3Click(); // "?": the medium's volume label into the name
+    void IloWinButton4Click(); // "*": the group window
 
     // The root of the last CD-ROM drive that holds a medium, or `current` when
     // there is none.

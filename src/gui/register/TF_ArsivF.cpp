@@ -76,21 +76,6 @@ QButtonGroup* radioGroup(QWidget* owner, QGroupBox* box, const char* objectName,
     return group;
 }
 
-QToolButton* toolButton(QToolBar* bar, const char* objectName, const char* caption, int icon,
-                        const char* hint) {
-    auto* b = new QToolButton(bar);
-    b->setObjectName(QString::fromLatin1(objectName));
-    b->setText(QString::fromUtf8(caption));
-    b->setToolTip(QString::fromUtf8(hint));
-    b->setIcon(numberedIcon(icon));
-    b->setIconSize(QSize(32, 32));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
-    b->setMinimumWidth(85);
-    bar->addWidget(b);
-    return b;
-}
-
 } // namespace
 
 std::filesystem::path TF_ArsivF::settingsFile() {

@@ -95,11 +95,11 @@ private Q_SLOTS:
         env.reset();
     }
 
-    void opensOnTodayAsADvdWithTheGroupButtonHidden() {
+    void opensOnTodayAsADvdWithTheGroupButtonShown() {
         open();
         QCOMPARE(window->RxDateEdit1()->date(), std::optional<QDate>(QDate::currentDate()));
         QCOMPARE(window->RadioGroup1()->checkedId(), 0);
-        QVERIFY(!window->IloWinButton4()->isVisible());
+        QVERIFY(window->IloWinButton4()->isVisible());
         QVERIFY(!window->ILOProgress1()->isVisible());
         QCOMPARE(window->ILOProgress1()->statement(), u("Lütfen Bekleyiniz."));
         QVERIFY(window->DirectoryEdit1()->lineEdit()->hasFocus());

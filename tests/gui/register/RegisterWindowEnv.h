@@ -27,6 +27,12 @@ inline QStringList L(std::initializer_list<const char*> items) {
     return out;
 }
 
+// Types the text into the widget key by key, letters outside ASCII too.
+inline void type(QWidget* w, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 // The main window's list as "icon:caption" entries.
 inline QStringList mainListShown(const gui::TAnaF& main) {
     QStringList out;

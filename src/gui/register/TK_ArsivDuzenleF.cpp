@@ -1,0 +1,267 @@
+#include "TK_ArsivDuzenleF.h"
+
+#include "app/CodePageValidator.h"
+#include "app/DateFields.h"
+#include "app/FormAyar.h"
+#include "app/Prompter.h"
+#include "app/QtText.h"
+#include "app/TAnaF.h"
+#include "app/WindowParts.h"
+#include "platform/FileSystem.h"
+#include "register/NewArchive.h"
+#include "store/CatalogueSchemas.h"
+#include "widgets/TBanner.h"
+#include "widgets/TDBEdit.h"
+#include "widgets/TDateEdit.h"
+#include "widgets/TFieldLink.h"
+#include "widgets/TIloWinButton.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace kartavel::gui {
+
+namespace cols = store::columns;
+
+namespace {
+
+// A shortcut that runs a command of the window.
+void shortcut(QWidget* window, const char* objectName, const QKeySequence& keys,
+              std::function<void()> run) {
+    auto* a = new QAction(window);
+    a->setObjectName(QString::fromLatin1(objectName));
+    a->setShortcut(keys);
+    QObject::connect(a, &QAction::triggered, window, std::move(run));
+    window->addAction(a);
+}
+
+} // namespace
+
+TK_ArsivDuzenleF::TK_ArsivDuzenleF(TAnaF& main, QWidget* parent)
+    : QDialog(parent), table_(main.catalogue.KayitOrj_T) {
+    setObjectName(QStringLiteral("K_ArsivDuzenleF"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 10);
+    column->setSpacing(8);
+    banner_ = new TBanner(QStringLiteral("Arşiv Düzenle"), QStringLiteral("Label1"), this);
+    column->addWidget(banner_);
+
+    GroupBox1_ = new QGroupBox(QStringLiteral(" Arşiv Bilgileri "), this);
+    GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
+    auto* grid = new QGridLayout(GroupBox1_);
+    int row = 0;
+    auto add = [&](const char* label, QWidget* field, QWidget* buddy) {
+        auto* l = new QLabel(QString::fromUtf8(label), GroupBox1_);
+        l->setBuddy(buddy);
+        grid->addWidget(l, row, 0);
+        grid->addWidget(field, row++, 1);
+    };
+
+    DBDateEdit1_ = new TDateEdit(GroupBox1_);
+    DBDateEdit1_->setObjectName(QStringLiteral("DBDateEdit1"));
+    DBDateEdit1_->setFixedWidth(130);
+    auto* dateLink = new TFieldLink(table_, cols::TARIHI, DBDateEdit1_, [this] {
+        DBDateEdit1_->blockSignals(true);
+        setSerialDay(DBDateEdit1_, table_.active()
+                                       ? table_.asDate(table_.requireField(cols::TARIHI))
+                                       : std::nullopt);
+        DBDateEdit1_->blockSignals(false);
+    });
+    connect(DBDateEdit1_, &TDateEdit::dateChanged, dateLink,
+            [this, dateLink] { dateLink->setDate(serialDay(DBDateEdit1_)); });
+    dateLink->refresh();
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(DBDateEdit1_);
+    dateRow->addStretch(1);
+    auto* dateLabel = new QLabel(QStringLiteral("Kayıt Tarihi"), GroupBox1_);
+    dateLabel->setBuddy(DBDateEdit1_->lineEdit());
+    grid->addWidget(dateLabel, row, 0);
+    grid->addLayout(dateRow, row++, 1);
+
+    DBEdit1_ = new TDBEdit(table_, cols::OZEL_KODU, GroupBox1_);
+    DBEdit1_->setObjectName(QStringLiteral("DBEdit1"));
+    add("Özel Kodu", DBEdit1_, DBEdit1_);
+    DBEdit2_ = new TDBEdit(table_, cols::ARSIV_ADI, GroupBox1_);
+    DBEdit2_->setObjectName(QStringLiteral("DBEdit2"));
+    add("Arşiv Adı", DBEdit2_, DBEdit2_);
+    for (auto* e : {DBEdit1_, DBEdit2_})
+        e->setValidator(new CodePageValidator({}, e));
+
+    DBComboBox1_ = listField(GroupBox1_, "DBComboBox1", cols::GRUBU);
+    add("Grubu", DBComboBox1_, DBComboBox1_);
+    DBComboBox2_ = listField(GroupBox1_, "DBComboBox2", cols::ALTGRUB);
+    add("Alt Grubu", DBComboBox2_, DBComboBox2_);
+
+    auto* media = new QWidget(GroupBox1_);
+    media->setObjectName(QStringLiteral("DBRadioGroup1"));
+    auto* mediaRow = new QHBoxLayout(media);
+    mediaRow->setContentsMargins(0, 0, 0, 0);
+    DBRadioGroup1_ = new QButtonGroup(media);
+    int id = 0;
+    for (const char* caption : {"Dvd", "Cd", "Klasör"}) {
+        auto* r = new QRadioButton(QString::fromUtf8(caption), media);
+        r->setObjectName(QStringLiteral("DBRadioGroup1_%1").arg(id));
+        DBRadioGroup1_->addButton(r, id++);
+        mediaRow->addWidget(r, 1);
+    }
+    auto* cddvd = new TFieldLink(table_, cols::CDDVD, media, [this] {
+        const std::string v = table_.active() ? table_.asString(cols::CDDVD) : std::string();
+        // Another stored value marks no choice.
+        DBRadioGroup1_->setExclusive(false);
+        for (auto* b : DBRadioGroup1_->buttons())
+            b->setChecked(v.size() == 1 && DBRadioGroup1_->id(b) == v[0] - '0');
+        DBRadioGroup1_->setExclusive(true);
+    });
+    connect(DBRadioGroup1_, &QButtonGroup::idClicked, cddvd,
+            [cddvd](int choice) { cddvd->setText(std::to_string(choice)); });
+    cddvd->refresh();
+    grid->addWidget(media, row++, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* box = new QHBoxLayout;
+    box->setContentsMargins(10, 0, 10, 0);
+    box->addWidget(GroupBox1_);
+    column->addLayout(box, 1);
+
+    IloWinButton1_ = commandButton(this, "IloWinButton1", QStringLiteral("Kaydet"), 6, {100, 30});
+    IloWinButton2_ = commandButton(this, "IloWinButton2", QStringLiteral("İptal"), 7, {100, 30});
+    Kapat_ = commandButton(this, "K_ArsivDuzenleF", QStringLiteral("Kapat"), 4, {100, 30});
+    column->addLayout(buttonRow({IloWinButton1_, IloWinButton2_, Kapat_}));
+    connect(IloWinButton1_, &TIloWinButton::clicked, this, &TK_ArsivDuzenleF::DataSetPost1Execute);
+    connect(IloWinButton2_, &TIloWinButton::clicked, this,
+            &TK_ArsivDuzenleF::DataSetCancel1Execute);
+    connect(Kapat_, &TIloWinButton::clicked, this, &TK_ArsivDuzenleF::K_ArsivDuzenleFClick);
+    shortcut(this, "DataSetPost1", QKeySequence(Qt::ALT | Qt::Key_F2),
+             [this] { DataSetPost1Execute(); });
+    shortcut(this, "DataSetCancel1", QKeySequence(Qt::Key_F3), [this] { DataSetCancel1Execute(); });
+    closeAction(this, "Kapat", [this] { K_ArsivDuzenleFClick(); });
+
+    observer_ = table_.addObserver([this] { updateCommands(); });
+    updateCommands();
+    K_ArsivDuzenleF = this;
+
+    setFixedSize(440, 330);
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+TK_ArsivDuzenleF::~TK_ArsivDuzenleF() {
+    table_.removeObserver(observer_);
+    if (K_ArsivDuzenleF == this)
+        K_ArsivDuzenleF = nullptr;
+}
+
+QComboBox* TK_ArsivDuzenleF::listField(QWidget* parent, const char* objectName,
+                                       std::string_view column) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(objectName));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->lineEdit()->installEventFilter(this);
+    combo->installEventFilter(this);
+    auto* link = new TFieldLink(table_, column, combo, [this, combo, column] {
+        const QString v = qs(table_.active() ? table_.asString(column) : std::string());
+        if (combo->currentText() != v)
+            combo->setEditText(v);
+    });
+    connect(combo, &QComboBox::textActivated, link,
+            [link](const QString& t) { link->setText(t.toStdString()); });
+    connect(combo->lineEdit(), &QLineEdit::textEdited, link,
+            [link](const QString& t) { link->setText(t.toStdString()); });
+    link->refresh();
+    return combo;
+}
+
+void TK_ArsivDuzenleF::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    FormShow();
+}
+
+void TK_ArsivDuzenleF::FormShow() {
+    FormAyar(this, nullptr, 10);
+}
+
+bool TK_ArsivDuzenleF::eventFilter(QObject* watched, QEvent* event) {
+    auto isList = [watched](QComboBox* c) {
+        return c && (watched == c || watched == c->lineEdit());
+    };
+    const bool list1 = isList(DBComboBox1_);
+    const bool list2 = isList(DBComboBox2_);
+    if ((list1 || list2) && event->type() == QEvent::FocusIn) {
+        if (list1)
+            DBComboBox1Enter();
+        else
+            DBComboBox2Enter();
+    }
+    // DBComboBox1KeyPress: of the typed characters only Backspace reaches a list
+    // field; a value is picked from the list.
+    if ((list1 || list2) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->text().isEmpty() && key->key() != Qt::Key_Backspace &&
+            key->text().at(0).isPrint())
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TK_ArsivDuzenleF::DBComboBox1Enter() {
+    guardFileWork([this] { fillChoices(DBComboBox1_, reg::groupChoices()); });
+    DBComboBox2_->setCurrentIndex(-1);
+}
+
+void TK_ArsivDuzenleF::DBComboBox2Enter() {
+    const std::string group = DBComboBox1_->currentText().toStdString();
+    guardFileWork([&] { fillChoices(DBComboBox2_, reg::subGroupChoices(group)); });
+    if (group.empty())
+        DBComboBox2_->setCurrentIndex(-1);
+}
+
+void TK_ArsivDuzenleF::updateCommands() {
+    const bool editing = table_.editing();
+    IloWinButton1_->setEnabled(editing);
+    IloWinButton2_->setEnabled(editing);
+}
+
+void TK_ArsivDuzenleF::DataSetPost1Execute() {
+    if (!table_.editing())
+        return;
+    guardFileWork([this] {
+        try {
+            table_.post(); // the main window's after-post hook saves
+        } catch (const store::Abort&) {
+            // Nothing refuses the register's post; an abandoned one stays open.
+        }
+    });
+}
+
+void TK_ArsivDuzenleF::DataSetCancel1Execute() {
+    table_.cancel();
+}
+
+void TK_ArsivDuzenleF::K_ArsivDuzenleFClick() {
+    close();
+}
+
+void TK_ArsivDuzenleF::done(int result) {
+    // Changes neither saved nor cancelled go with the window: no half-edited record
+    // stays behind to be posted later without the save steps.
+    table_.cancel();
+    QDialog::done(result);
+}
+
+} // namespace kartavel::gui
