@@ -161,4 +161,7 @@ TEST_F(ArchiveCommands, ARenameWhoseRegisterCannotBeWrittenMovesTheFileBack) {
     EXPECT_THROW(reg::editCurrentArchive(catalogue, e), platform::WriteError);
     EXPECT_TRUE(platform::fileExists(data / "Yedek.ADS"));
     EXPECT_FALSE(platform::fileExists(data / "Yeni.ADS"));
+    // The record in memory is what the stored register still says, so a later save
+    // cannot write the refused name after all.
+    EXPECT_EQ(catalogue.KayitOrj_T.asString(store::columns::ARSIV_ADI), "Yedek");
 }

@@ -56,9 +56,10 @@ void afterEditPost(store::Catalogue& catalogue) {
     try {
         catalogue.saveRegister();
     } catch (...) {
-        // The stored register still names the old file.
+        // The stored register still names the old file and holds the old values.
         if (from)
             platform::renameFile(*to, *from);
+        t.restorePreviousValues();
         throw;
     }
     t.locate(cols::ARSIV_ADI, name, false);

@@ -192,6 +192,11 @@ void RecordTable::edit() {
     notify();
 }
 
+void RecordTable::restorePreviousValues() {
+    if (previous_ && state_ == State::Browse && cur_ < rows_.size())
+        rows_[cur_] = *previous_;
+}
+
 void RecordTable::post() {
     requireEditing();
     if (beforePost)

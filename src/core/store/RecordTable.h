@@ -150,6 +150,9 @@ public:
     // During the after-post hook: the values the record held before the post
     // (nothing for a new record).
     const std::optional<Record>& previousValues() const { return previous_; }
+    // During the after-post hook of an edit: puts those values back, for a hook whose
+    // save failed, so the record in memory stays what the stored files still hold.
+    void restorePreviousValues();
 
     // True when the stored record at that index of records() passes the filter.
     bool passesFilter(std::size_t index) const { return visible(index); }
