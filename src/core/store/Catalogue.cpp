@@ -27,7 +27,7 @@ std::filesystem::path Catalogue::legacyRegisterPath() {
 
 void Catalogue::open(bool mayWrite) {
     koduCounter_ = 1;
-    if (!platform::fileExists(registerPath())) {
+    if (!platform::fileExists(registerPath()) && !platform::directoryExists(registerPath())) {
         if (!mayWrite) {
             convertLegacyRegister();
             KayitOrj_T.first();
@@ -78,18 +78,27 @@ void Catalogue::convertLegacyRegister() {
     KayitOrj_T.enableControls();
 }
 
+namespace {
+
+// Empties the table and loads the file again, if it exists. The file is read
+// before the table changes, so a file that cannot be read (platform::ReadError)
+// leaves the table as it was.
+void reloadTable(RecordTable& table, const std::filesystem::path& path) {
+    const auto bytes = platform::readFileIfPresent(path);
+    table.close();
+    table.open();
+    if (bytes)
+        loadTableFromBytes(table, *bytes);
+}
+
+} // namespace
+
 void Catalogue::reloadRegister() {
-    KayitOrj_T.close();
-    KayitOrj_T.open();
-    if (platform::fileExists(registerPath()))
-        RxMemoryLoadFromFile(KayitOrj_T, registerPath());
+    reloadTable(KayitOrj_T, registerPath());
 }
 
 void Catalogue::reloadLending() {
-    Emenet_Rx.close();
-    Emenet_Rx.open();
-    if (platform::fileExists(lendingPath()))
-        RxMemoryLoadFromFile(Emenet_Rx, lendingPath());
+    reloadTable(Emenet_Rx, lendingPath());
 }
 
 void Catalogue::saveRegister() {

@@ -103,7 +103,9 @@ public:
     // Columns, found by name without regard to letter case; -1 when there is none.
     int fieldIndex(std::string_view name) const;
     int requireField(std::string_view name) const; // throws std::out_of_range
-    FieldType fieldType(int field) const { return schema_.fields.at(field).type; }
+    FieldType fieldType(int field) const {
+        return schema_.fields.at(static_cast<std::size_t>(field)).type;
+    }
 
     // Reading the current record (the edit buffer while editing).
     bool isNull(int field) const;

@@ -68,6 +68,11 @@ std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path
 void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path) {
     const std::string bytes = tableFileBytes(table, path);
     if (bytes.empty()) {
+        // A file that could not be read is never taken away either.
+        std::string old;
+        const auto status = platform::readRegularFile(path, old);
+        if (status != platform::ReadStatus::Missing && status != platform::ReadStatus::Read)
+            throw platform::WriteError(path);
         if (!platform::removeFile(path))
             throw platform::WriteError(path);
         return;
@@ -159,7 +164,7 @@ void loadTableFromBytes(RecordTable& table, std::string_view bytes) {
 }
 
 void RxMemoryLoadFromFile(RecordTable& table, const std::filesystem::path& path) {
-    const auto bytes = platform::readWholeFile(path);
+    const auto bytes = platform::readFileIfPresent(path);
     loadTableFromBytes(table, bytes ? std::string_view(*bytes) : std::string_view());
 }
 
@@ -178,14 +183,15 @@ std::int32_t readLE32(const unsigned char* p) {
 // Text of a slot: up to the first zero byte.
 std::string slotText(const unsigned char* p, std::size_t slotSize) {
     const void* zero = std::memchr(p, 0, slotSize);
-    const std::size_t len = zero ? static_cast<const unsigned char*>(zero) - p : slotSize;
+    const std::size_t len =
+        zero ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - p) : slotSize;
     return text::decodeCp1254(std::string_view(reinterpret_cast<const char*>(p), len));
 }
 
 } // namespace
 
 void LoadLegacyRegister(RecordTable& table, const std::filesystem::path& path) {
-    const auto bytes = platform::readWholeFile(path);
+    const auto bytes = platform::readFileIfPresent(path);
     if (!bytes)
         throw platform::ReadError(path);
     table.close();

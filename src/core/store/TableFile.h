@@ -31,8 +31,10 @@ void deleteCurrentAndSave(RecordTable& table, const std::filesystem::path& path)
 
 // Opens the table if closed, discards its records and fills it from the table
 // file, one record per section in file order; the table ends on its first record.
-// A missing or unreadable file leaves the table empty; a damaged one loads what
-// can be read.
+// A missing file leaves the table empty; a damaged one loads what can be read. A
+// file that is there but cannot be read, or is no regular file, throws
+// platform::ReadError and leaves the table as it was: taken for an empty table,
+// its records would be gone with the next save.
 void RxMemoryLoadFromFile(RecordTable& table, const std::filesystem::path& path);
 
 // The same, from bytes already in memory.
