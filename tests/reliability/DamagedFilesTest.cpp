@@ -1,6 +1,8 @@
 #include "ReliabilityFixture.h"
 
 #include "platform/FileSystem.h"
+#include "register/ArchiveCommands.h"
+#include "register/Lending.h"
 #include "register/NewArchive.h"
 #include "store/Catalogue.h"
 #include "store/CatalogueSchemas.h"
@@ -133,36 +135,42 @@ TEST_F(DamagedFiles, GroupListsThatCannotBeReadAreErrors) {
 // read must not be taken for an empty one, or the next registration would write a
 // register of one archive over it.
 TEST_F(DamagedFiles, ARegisterThatCouldNotBeReadIsNeverWrittenOver) {
-    const std::string registerBytes = test::readFile(data / "ARSIV_Y.DB");
+    const auto before = test::treeOf(data.path());
     store::Catalogue catalogue;
     {
         test::FileFault fault("ARSIV_Y.DB");
         EXPECT_THROW(catalogue.open(), platform::ReadError);
     }
-    // Readable again a moment later, but this catalogue never saw its records.
-    {
-        test::FileFault fault("ARSIV_Y.DB");
-        reg::NewArchiveInput in;
-        in.path = utf8(src.path());
-        in.date = 46366;
-        in.name = "Yeni";
-        EXPECT_THROW(reg::registerNewArchive(catalogue, in), platform::WriteError);
-        EXPECT_TRUE(catalogue.KayitOrj_T.isEmpty());
-    }
-    EXPECT_EQ(test::readFile(data / "ARSIV_Y.DB"), registerBytes);
-    EXPECT_FALSE(platform::fileExists(data / "Yeni.ADS"));
+    // The files can be read again a moment later, but this catalogue never saw
+    // their records: neither the register nor the lending file is written.
+    reg::NewArchiveInput in;
+    in.path = utf8(src.path());
+    in.date = 46366;
+    in.name = "Yeni";
+    EXPECT_THROW(reg::registerNewArchive(catalogue, in), platform::ReadError);
+    EXPECT_TRUE(catalogue.KayitOrj_T.isEmpty());
+    reg::LendInput lend;
+    lend.person = "Can";
+    lend.given = 46366;
+    EXPECT_THROW(reg::lendArchive(catalogue.Emenet_Rx, "Yeni", lend), platform::ReadError);
+    EXPECT_TRUE(catalogue.Emenet_Rx.isEmpty());
+    EXPECT_EQ(test::treeOf(data.path()), before);
 
-    // A reload that fails keeps what was loaded before.
+    // A reload that fails keeps what was loaded before, and writes nothing either.
     catalogue.open();
     ASSERT_EQ(catalogue.KayitOrj_T.recordCount(), 1);
     {
         test::FileFault fault("ARSIV_Y.DB");
         EXPECT_THROW(catalogue.reloadRegister(), platform::ReadError);
-        test::FileFault lending("EMANET.DB");
-        EXPECT_THROW(catalogue.reloadLending(), platform::ReadError);
     }
     EXPECT_EQ(catalogue.KayitOrj_T.recordCount(), 1);
     EXPECT_TRUE(catalogue.isLent("Eski"));
+    EXPECT_THROW(reg::deleteCurrentArchive(catalogue), platform::ReadError);
+    EXPECT_EQ(test::treeOf(data.path()), before);
+    // Once read, it is written again.
+    catalogue.reloadRegister();
+    reg::deleteCurrentArchive(catalogue);
+    EXPECT_TRUE(catalogue.KayitOrj_T.isEmpty());
 }
 
 // A content file that breaks off: search reports it as show does, after the rows of

@@ -27,6 +27,10 @@ std::filesystem::path Catalogue::legacyRegisterPath() {
 
 void Catalogue::open(bool mayWrite) {
     koduCounter_ = 1;
+    // Until a table is read it holds nothing of its file, and must not replace it
+    // (when a step below fails, the ones after it are not taken).
+    KayitOrj_T.setFileUnread(true);
+    Emenet_Rx.setFileUnread(true);
     if (!platform::fileExists(registerPath()) && !platform::directoryExists(registerPath())) {
         if (!mayWrite) {
             convertLegacyRegister();
@@ -76,29 +80,15 @@ void Catalogue::convertLegacyRegister() {
         KayitOrj_T.post();
     }
     KayitOrj_T.enableControls();
+    KayitOrj_T.setFileUnread(false);
 }
-
-namespace {
-
-// Empties the table and loads the file again, if it exists. The file is read
-// before the table changes, so a file that cannot be read (platform::ReadError)
-// leaves the table as it was.
-void reloadTable(RecordTable& table, const std::filesystem::path& path) {
-    const auto bytes = platform::readFileIfPresent(path);
-    table.close();
-    table.open();
-    if (bytes)
-        loadTableFromBytes(table, *bytes);
-}
-
-} // namespace
 
 void Catalogue::reloadRegister() {
-    reloadTable(KayitOrj_T, registerPath());
+    reloadTableFromFile(KayitOrj_T, registerPath());
 }
 
 void Catalogue::reloadLending() {
-    reloadTable(Emenet_Rx, lendingPath());
+    reloadTableFromFile(Emenet_Rx, lendingPath());
 }
 
 void Catalogue::saveRegister() {

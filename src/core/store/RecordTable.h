@@ -68,6 +68,11 @@ public:
     State state() const { return state_; }
     bool editing() const { return state_ == State::Edit || state_ == State::Insert; }
 
+    // Set while the table's file could not be read: the table does not hold what
+    // the file holds, so it is never written over it (see TableFile.h).
+    bool fileUnread() const { return fileUnread_; }
+    void setFileUnread(bool unread) { fileUnread_ = unread; }
+
     // Navigation over the records that pass the filter.
     void first();
     void last();
@@ -180,6 +185,7 @@ private:
     int controlsDisabled_ = 0;
     std::vector<std::pair<int, std::function<void()>>> observers_;
     int nextObserverId_ = 1;
+    bool fileUnread_ = false;
 };
 
 } // namespace kartavel::store

@@ -66,6 +66,8 @@ std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path
 }
 
 void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path) {
+    if (table.fileUnread())
+        throw platform::ReadError(path);
     const std::string bytes = tableFileBytes(table, path);
     if (bytes.empty()) {
         // A file that could not be read is never taken away either.
@@ -81,6 +83,8 @@ void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path) {
 }
 
 void deleteCurrentAndSave(RecordTable& table, const std::filesystem::path& path) {
+    if (table.fileUnread())
+        throw platform::ReadError(path);
     if (table.editing())
         table.post();
     RecordTable rest(TableSchema{table.name(), table.fields()});
@@ -163,9 +167,34 @@ void loadTableFromBytes(RecordTable& table, std::string_view bytes) {
     table.enableControls();
 }
 
+namespace {
+
+// The file's bytes, or nothing when there is no file; the table is marked when the
+// file is there but cannot be read.
+std::optional<std::string> readTableFile(RecordTable& table, const std::filesystem::path& path) {
+    try {
+        return platform::readFileIfPresent(path);
+    } catch (const platform::ReadError&) {
+        table.setFileUnread(true);
+        throw;
+    }
+}
+
+} // namespace
+
 void RxMemoryLoadFromFile(RecordTable& table, const std::filesystem::path& path) {
-    const auto bytes = platform::readFileIfPresent(path);
+    const auto bytes = readTableFile(table, path);
     loadTableFromBytes(table, bytes ? std::string_view(*bytes) : std::string_view());
+    table.setFileUnread(false);
+}
+
+void reloadTableFromFile(RecordTable& table, const std::filesystem::path& path) {
+    const auto bytes = readTableFile(table, path);
+    table.close();
+    table.open();
+    if (bytes)
+        loadTableFromBytes(table, *bytes);
+    table.setFileUnread(false);
 }
 
 namespace {
