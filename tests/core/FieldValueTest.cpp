@@ -107,12 +107,17 @@ TEST(FieldValue, WholeNumbersStayInRange) {
     for (const Case& c : cases)
         EXPECT_EQ(wholeNumber(c.v), c.whole) << c.v;
 
-    RecordTable t(TableSchema{"T", {FieldDef::integer("N"), FieldDef::date("D")}});
+    // Stored into whole-number columns, and read as whole numbers from a real one.
+    RecordTable t(TableSchema{
+        "T", {FieldDef::integer("N"), FieldDef::date("D"), FieldDef{"R", FieldType::Float, 0}}});
     t.open();
     t.append();
     t.setValue(0, 5e20);
     t.setValue(1, -5e20);
+    t.setValue(2, 1e300);
     t.post();
     EXPECT_EQ(t.asInteger(0), 2147483647);
     EXPECT_EQ(t.asDate(1), -2147483647 - 1);
+    EXPECT_EQ(t.asInteger(2), 2147483647);
+    EXPECT_EQ(t.asDate(2), 2147483647);
 }
