@@ -52,6 +52,10 @@ protected:
         const auto path = data / file;
         if (how == Damage::Unreadable)
             return true;
+#ifdef _WIN32
+        if (how == Damage::Pipe)
+            return false; // no named pipe stands in a folder there
+#endif
         std::filesystem::remove(path);
         if (how == Damage::Folder)
             return std::filesystem::create_directory(path);
