@@ -162,10 +162,12 @@ int Cli::run(const std::vector<std::string>& argv) {
             if (const int rc = passwordGate(args))
                 return rc;
         return runnerFor(args.command)(*this, args);
-    } catch (const platform::WriteError& e) {
+    } catch (const std::exception& e) {
+        // Read and write errors, and anything unforeseen: each command writes its
+        // change in one step at its end, so a stop here leaves no half of it.
         return fail(kFileError, e.what());
-    } catch (const platform::ReadError& e) {
-        return fail(kFileError, e.what());
+    } catch (...) {
+        return fail(kFileError, "Beklenmeyen bir hata oluştu...");
     }
 }
 

@@ -58,7 +58,11 @@ int runSearch(Cli& cli, const Arguments& args) {
     }
     archives.finish();
     con.err << result.message << '\n';
-    return kDone;
+    // A content file that broke off while loading is told as show tells it; what
+    // loaded of it was searched.
+    for (const auto& [archive, error] : result.loadErrors)
+        con.err << (archive.empty() ? error : archive + ": " + error) << '\n';
+    return result.loadErrors.empty() ? kDone : kFileError;
 }
 
 } // namespace kartavel::cli

@@ -208,3 +208,12 @@ TEST(ContentFileReader, LoadsFromDisk) {
     EXPECT_TRUE(missing.tree.empty());
     EXPECT_NE(missing.error.find("none.ADS"), std::string::npos);
 }
+
+TEST(ContentFileReader, AFileOfMoreNodesThanATreeHoldsEndsWithAMessage) {
+    const std::string bytes = "D:\r\n\ta\r\n\tb\r\n\tc\r\n";
+    EXPECT_TRUE(parseContentFile(bytes, noProgress(), 4).ok());
+    const auto load = parseContentFile(bytes, noProgress(), 3);
+    EXPECT_EQ(load.error, kArchiveTooLarge);
+    EXPECT_EQ(load.tree.size(), 3u);
+    EXPECT_EQ(load.tree.subtreeEnd(0), 3u);
+}

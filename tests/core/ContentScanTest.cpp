@@ -316,7 +316,7 @@ TEST(ContentScan, EmptyAndUnreadableContentFiles) {
         reg.post();
     }
     kartavel::test::writeFile(data / "Bos.ADS", "");        // a scan that found no file
-    std::filesystem::create_directory(data / "Klasor.ADS"); // not a file: skipped
+    std::filesystem::create_directory(data / "Klasor.ADS"); // not a file: told
     kartavel::test::writeFile(data / "Dolu.ADS", "D:\r\n\tbos.txt\r\n");
     NameIndexUse indexed;
     indexed.minContentBytes = 0;
@@ -324,12 +324,15 @@ TEST(ContentScan, EmptyAndUnreadableContentFiles) {
         ProgressRecorder nodes;
         const auto r =
             searchAllArchives(reg, {}, "bos", false, false, noProgress(), nodes, {}, use);
-        EXPECT_TRUE(r.loadErrors.empty());
+        ASSERT_EQ(r.loadErrors.size(), 1u);
+        EXPECT_EQ(r.loadErrors[0],
+                  std::pair(std::string("Klasor"),
+                            (data / "Klasor.ADS").string() + " okunamadı: bir dosya değil"));
         EXPECT_EQ(rowsOf(r.rows), (std::vector<Row>{{"Dolu", 1, "bos.txt", "D:\\bos.txt"}}));
-        EXPECT_EQ(nodes.totals, (std::vector<std::size_t>{0, 2}));
+        EXPECT_EQ(nodes.totals, (std::vector<std::size_t>{0, 0, 2}));
     }
     const auto gone = searchArchiveFile(data / "Yok.ADS", "bos", false, false);
     ASSERT_EQ(gone.loadErrors.size(), 1u);
-    EXPECT_EQ(gone.loadErrors[0].second, "Unable to read " + (data / "Yok.ADS").string());
+    EXPECT_EQ(gone.loadErrors[0].second, (data / "Yok.ADS").string() + " okunamadı");
     EXPECT_EQ(gone.message, "Arama tamamlandı.\r\nAranan kelime bulunamadı...");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace kartavel::store;
 
 TEST(FieldValue, TextsOfEachColumnType) {
@@ -83,4 +85,39 @@ TEST(FieldValue, RealsRoundTripThroughTheirText) {
         ASSERT_TRUE(back);
         EXPECT_NEAR(std::get<double>(*back), v, std::abs(v) * 1e-14) << v;
     }
+}
+
+// A hand-edited file may put any number in a whole-number column: it is held within
+// the 32-bit range, never converted out of it.
+TEST(FieldValue, WholeNumbersStayInRange) {
+    struct Case {
+        double v;
+        std::int32_t whole;
+    };
+    const Case cases[] = {
+        {0.0, 0},
+        {-1.9, -1},
+        {46366.75, 46366},
+        {2147483647.0, 2147483647},
+        {1e300, 2147483647},
+        {-1e300, -2147483647 - 1},
+        {std::numeric_limits<double>::infinity(), 2147483647},
+        {std::numeric_limits<double>::quiet_NaN(), 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(wholeNumber(c.v), c.whole) << c.v;
+
+    // Stored into whole-number columns, and read as whole numbers from a real one.
+    RecordTable t(TableSchema{
+        "T", {FieldDef::integer("N"), FieldDef::date("D"), FieldDef{"R", FieldType::Float, 0}}});
+    t.open();
+    t.append();
+    t.setValue(0, 5e20);
+    t.setValue(1, -5e20);
+    t.setValue(2, 1e300);
+    t.post();
+    EXPECT_EQ(t.asInteger(0), 2147483647);
+    EXPECT_EQ(t.asDate(1), -2147483647 - 1);
+    EXPECT_EQ(t.asInteger(2), 2147483647);
+    EXPECT_EQ(t.asDate(2), 2147483647);
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -141,6 +143,76 @@ TEST(FileOps, ReadWholeFile) {
     EXPECT_EQ(readWholeFile(dir / "b"), bytes);
     EXPECT_FALSE(readWholeFile(dir / "missing"));
     EXPECT_FALSE(readWholeFile(dir.path()));
+}
+
+// Each step of a replacement failed in turn: the old file stays byte for byte, no
+// temporary file is left, and the error names the file.
+TEST(AtomicReplace, AFailureAtAnyStepLeavesTheOldFileWhole) {
+    TempDir dir;
+    const auto p = dir / "ARSIV_Y.DB";
+    const std::string old = "[RecNo1]\r\nARSIV_ADI=Yedek\r\n";
+    writeFile(p, old);
+    for (const WriteStep step :
+         {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+        std::vector<WriteStep> asked;
+        setWriteFault([&](WriteStep s, const std::filesystem::path& path) {
+            EXPECT_EQ(path, p);
+            asked.push_back(s);
+            return s == step;
+        });
+        EXPECT_THROW(replaceFileAtomically(p, "yeni"), WriteError);
+        setWriteFault({});
+        EXPECT_EQ(asked.back(), step) << "the steps after a failed one are not taken";
+        EXPECT_EQ(readFile(p), old);
+        EXPECT_EQ(entriesIn(dir.path()), 1) << "the temporary file was left behind";
+    }
+    replaceFileAtomically(p, "yeni");
+    EXPECT_EQ(readFile(p), "yeni");
+}
+
+// Only a regular file that can be read is ever replaced; a read refuses anything
+// else and never waits on a pipe.
+TEST(FileOps, WhatIsNoReadableFileIsRefused) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "klasor");
+    writeFile(dir / "dosya", "eski");
+    std::string bytes;
+    EXPECT_EQ(readRegularFile(dir / "yok", bytes), ReadStatus::Missing);
+    EXPECT_EQ(readRegularFile(dir / "yok/alt", bytes), ReadStatus::Missing);
+    EXPECT_EQ(readRegularFile(dir / "klasor", bytes), ReadStatus::NotAFile);
+    EXPECT_EQ(readRegularFile(dir / "dosya", bytes), ReadStatus::Read);
+    EXPECT_EQ(bytes, "eski");
+    EXPECT_FALSE(readFileIfPresent(dir / "yok"));
+    setReadFault([](const std::filesystem::path& p) { return p.filename() == "dosya"; });
+    EXPECT_EQ(readRegularFile(dir / "dosya", bytes), ReadStatus::Failed);
+    EXPECT_FALSE(ReadOnlyFile(dir / "dosya").isOpen());
+    EXPECT_THROW(replaceFileAtomically(dir / "dosya", "yeni"), WriteError);
+    setReadFault({});
+    EXPECT_EQ(readFile(dir / "dosya"), "eski");
+
+    std::vector<std::string> others{"klasor"};
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo((dir / "boru").c_str(), 0644), 0);
+    others.push_back("boru");
+#endif
+    for (const auto& name : others) {
+        const auto p = dir / name;
+        EXPECT_EQ(readRegularFile(p, bytes), ReadStatus::NotAFile) << name;
+        EXPECT_FALSE(ReadOnlyFile(p).isOpen()) << name;
+        try {
+            readFileIfPresent(p);
+            ADD_FAILURE() << name;
+        } catch (const ReadError& e) {
+            EXPECT_EQ(e.what(), kartavel::test::utf8(p) + " okunamadı: bir dosya değil");
+        }
+        EXPECT_THROW(replaceFileAtomically(p, "yeni"), WriteError) << name;
+    }
+#ifndef _WIN32
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "boru").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the pipe was replaced";
+#endif
+    EXPECT_TRUE(directoryExists(dir / "klasor"));
 }
 
 TEST(FileOps, Utf8PathsRoundTrip) {

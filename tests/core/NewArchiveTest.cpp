@@ -66,12 +66,38 @@ TEST_F(NewArchive, TheChecksRunInOrder) {
         {[](auto& i) { i.code = "ā"; }, "Arşiv bilgilerinde kaydedilemeyen karakter var: ā"},
         {[](auto& i) { i.group = "a\nb"; }, "Arşiv bilgilerinde kaydedilemeyen karakter var: a\nb"},
         {[](auto& i) { i.name = ".."; }, ".. adı dosya adı olarak kullanılamaz..."},
+        // The register holds 40 characters of a name and 50 of a code, not bytes.
+        {[](auto& i) { i.name = std::string(40, 'a'); }, std::nullopt},
+        {[](auto& i) { i.name = "Ğ" + std::string(39, 'a'); }, std::nullopt},
+        {[](auto& i) { i.name = std::string(41, 'a'); },
+         "Arşiv Adı en fazla 40 karakter olabilir..."},
+        {[](auto& i) { i.code = std::string(50, 'k'); }, std::nullopt},
+        {[](auto& i) { i.code = std::string(51, 'k'); },
+         "Özel Kodu en fazla 50 karakter olabilir..."},
+        {[](auto& i) { i.group = std::string(31, 'g'); }, std::nullopt}, // cut to 30 instead
+        {[](auto& i) { i.name = "Yeni "; }, "Arşiv Adının başında ya da sonunda boşluk olamaz..."},
+        {[](auto& i) { i.name = "Ye ni"; }, std::nullopt},
     };
     for (const auto& c : cases) {
         NewArchiveInput in = input("Yeni");
         c.change(in);
         EXPECT_EQ(reg::checkNewArchive(catalogue.KayitOrj_T, in), c.message)
             << c.message.value_or("passes");
+    }
+}
+
+// Registering itself refuses what the register cannot hold whole, before anything is
+// written: a name cut to 40 characters would no longer lead to its content file.
+TEST_F(NewArchive, ANameOrCodeTooLongIsRefusedBeforeAnythingIsWritten) {
+    for (auto [name, code] : {std::pair{std::string(41, 'a'), std::string()},
+                              std::pair{std::string("Yedek"), std::string(51, 'k')}}) {
+        NewArchiveInput in = input(name);
+        in.code = code;
+        const auto result = reg::registerNewArchive(catalogue, in);
+        EXPECT_FALSE(result.registered);
+        EXPECT_EQ(result.message, *reg::checkNewArchive(catalogue.KayitOrj_T, in));
+        EXPECT_TRUE(catalogue.KayitOrj_T.isEmpty());
+        EXPECT_TRUE(std::filesystem::is_empty(data.path()));
     }
 }
 

@@ -60,7 +60,9 @@ void TIloStorage::ReopenFile() {
 void TIloStorage::RestoreValues() {
     if (!openFile_)
         return;
-    const auto bytes = platform::readWholeFile(platform::pathFromUtf8(*openFile_));
+    // A file that is there but cannot be read throws: taken for a missing one, a
+    // password it holds would not be asked for.
+    const auto bytes = platform::readFileIfPresent(platform::pathFromUtf8(*openFile_));
     if (!bytes)
         return;
     // Raw values: a scrambled value may begin or end with a blank or a quote.
@@ -84,7 +86,7 @@ void TIloStorage::SaveValues() const {
     const auto path = platform::pathFromUtf8(openFile_.value_or(fileName_));
     if (!openFile_)
         throw platform::WriteError(path); // no file to write to has been opened
-    const auto bytes = platform::readWholeFile(path);
+    const auto bytes = platform::readFileIfPresent(path);
     auto doc =
         platform::IniDocument::parse(bytes ? *bytes : std::string(), platform::IniValues::Raw);
     for (std::size_t i = 0; i < values_.Count(); ++i) {

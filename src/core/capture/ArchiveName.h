@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DataFolder.h"
+
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -12,16 +14,14 @@ inline constexpr std::string_view kContentFileExtension = ".ADS";
 // new-archive window's name field drops them as they are typed.
 inline constexpr std::string_view kForbiddenNameCharacters = "\"*/:<>?\\|";
 
-// True when `name` is a plain file name: not empty, not "." or "..", not a name
-// Windows keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, in
-// any letter case, whatever follows a dot), and free of separators, of the
-// characters Windows file systems refuse (" * / : < > ? \ |) and of control
-// characters. Catalogues travel between systems, so the rule is the same on all.
-bool isPlainFileName(std::string_view name);
+// True when the archive name can name a content file: not empty, not "." or "..",
+// and with the extension a plain file name (platform::isPlainFileName). A name may
+// end in a blank or a dot, as the file name then does not.
+bool isArchiveName(std::string_view name);
 
 // The archive's content file: the data folder, the archive name and ".ADS". This
-// is the one way an archive name becomes a path. A name that is not a plain file
-// name gives nothing, and callers treat the archive as having no content file,
+// is the one way an archive name becomes a path. A name that is not an archive
+// name (isArchiveName) gives nothing, and callers treat the archive as having no content file,
 // so nothing outside the data folder is ever read, written or removed.
 std::optional<std::filesystem::path> contentFilePath(std::string_view archiveName);
 
@@ -29,7 +29,11 @@ std::optional<std::filesystem::path> contentFilePath(std::string_view archiveNam
 inline constexpr std::string_view kContentFileMissing =
     "Arşiv Dosyası bulunamıyor. Silinmiş olabilir";
 
-// The archive's content file when it exists, or nothing.
+// True when anything stands at the path: a file, or a folder, pipe or device that a
+// reader then refuses with a message (platform::kNotAFile).
+bool somethingAt(const std::filesystem::path& path);
+
+// The archive's content file when something is there (somethingAt), or nothing.
 std::optional<std::filesystem::path> existingContentFile(std::string_view archiveName);
 
 } // namespace kartavel::capture

@@ -23,7 +23,7 @@ ArsivAktarResult ArsivAktar(const std::vector<std::string>& sortedPaths,
 
 ArsivAktarResult ArsivAktar(const std::string& folder, std::string_view archiveName, Progress& scan,
                             Progress& write) {
-    if (!isPlainFileName(archiveName))
+    if (!isArchiveName(archiveName))
         return ArsivAktar(std::vector<std::string>{}, archiveName, write); // refused
     TIloFindFile IloFindFile1 = TIloFindFile::IloFindFile1();
     IloFindFile1.CurDirectory = folder;

@@ -239,7 +239,9 @@ private:
     std::vector<std::uint32_t> rows_; // children seen so far below each open node
 };
 
-TreeLoad parseContentFile(std::string_view bytes, Progress& progress) {
+TreeLoad parseContentFile(std::string_view bytes, Progress& progress, std::size_t maxNodes) {
+    // The tree numbers its nodes and measures its names in 32 bits.
+    maxNodes = std::min<std::size_t>(maxNodes, kMaxArchiveNodes);
     TreeLoad result;
     const bool utf8 = bytes.starts_with(kContentFileBom);
     if (utf8)
@@ -248,10 +250,14 @@ TreeLoad parseContentFile(std::string_view bytes, Progress& progress) {
     progress.begin(0);
     OutlineScanner lines(bytes);
     while (lines.next()) {
+        if (result.tree.size() >= maxNodes || lines.name().size() > kMaxArchiveNodes) {
+            result.error = std::string(kArchiveTooLarge);
+            break;
+        }
         builder.add(lines.level(), lines.name());
         progress.step(lines.node() + 1);
     }
-    if (lines.failed())
+    if (result.ok() && lines.failed())
         result.error =
             invalidLevelMessage(lines.failedDepth(), builder.decoded(lines.failedName()));
     builder.finish();
@@ -259,13 +265,16 @@ TreeLoad parseContentFile(std::string_view bytes, Progress& progress) {
 }
 
 TreeLoad loadContentFile(const std::filesystem::path& file, Progress& progress) {
-    const auto bytes = platform::readWholeFile(file);
-    if (!bytes) {
-        TreeLoad failed;
-        failed.error = platform::ReadError(file).what();
-        return failed;
-    }
-    return parseContentFile(*bytes, progress);
+    std::string bytes;
+    const auto status = platform::readRegularFile(file, bytes);
+    if (status == platform::ReadStatus::Read)
+        return parseContentFile(bytes, progress);
+    TreeLoad failed;
+    failed.error =
+        platform::ReadError(file, status == platform::ReadStatus::NotAFile ? platform::kNotAFile
+                                                                           : std::string_view())
+            .what();
+    return failed;
 }
 
 } // namespace kartavel::capture

@@ -94,6 +94,11 @@ private:
     std::string names_; // every name, UTF-8, one after another
 };
 
+// The most nodes a loaded tree holds, and the most bytes of one name.
+inline constexpr std::size_t kMaxArchiveNodes = 0x7fffffff;
+inline constexpr std::string_view kArchiveTooLarge =
+    "Arşiv dosyası çok büyük: yalnız bir bölümü okundu...";
+
 struct TreeLoad {
     ArchiveTree tree;
     // Empty on success; otherwise the tree holds what was read before the failure.
@@ -106,7 +111,10 @@ struct TreeLoad {
 // whatever its depth; a later line may be at most one level deeper than the one
 // before it, else the load ends with "Invalid level (%d) for item "%s"".
 // Progress goes per line; loading cannot be stopped halfway.
-TreeLoad parseContentFile(std::string_view bytes, Progress& progress = noProgress());
+// A file of more nodes than `maxNodes` (never more than kMaxArchiveNodes) ends
+// with kArchiveTooLarge after the first of them.
+TreeLoad parseContentFile(std::string_view bytes, Progress& progress = noProgress(),
+                          std::size_t maxNodes = kMaxArchiveNodes);
 
 // Reads the file and parses it. A file that cannot be read gives an empty tree and
 // the platform's read error.

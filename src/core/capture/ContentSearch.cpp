@@ -172,7 +172,7 @@ SearchResult searchAllArchives(const store::RecordTable& KayitOrj_T, const Searc
         const auto file = Konum(cellText(record, fGroup), cellText(record, fSubGroup), place)
                               ? contentFilePath(name)
                               : std::nullopt;
-        if (file && platform::fileExists(*file)) {
+        if (file && capture::somethingAt(*file)) {
             archives.statement(name + " -> Hazırlanıyor...");
             ArchiveHits hits = files.search(*file, name);
             if (!hits.error.empty())

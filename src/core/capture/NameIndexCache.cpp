@@ -60,7 +60,7 @@ bool needsIndex(const platform::FileIdentity& id, const NameIndexUse& use) {
 } // namespace
 
 std::optional<std::filesystem::path> nameIndexPath(std::string_view archiveName) {
-    if (!isPlainFileName(archiveName))
+    if (!isArchiveName(archiveName))
         return std::nullopt;
     return platform::DataFolder() / kNameIndexFolder /
            platform::pathFromUtf8(std::string(archiveName) + std::string(kNameIndexExtension));
@@ -97,7 +97,10 @@ ArchiveHits ContentFileSearch::search(const std::filesystem::path& file, std::st
     }
     const auto bytes = id ? buffer_.read(content, id->size) : std::nullopt;
     if (!bytes) {
-        hits.error = platform::ReadError(file).what();
+        hits.error = platform::ReadError(file, content.status() == platform::ReadStatus::NotAFile
+                                                   ? platform::kNotAFile
+                                                   : std::string_view())
+                         .what();
         return hits;
     }
     hits = scanContentFile(

@@ -71,9 +71,9 @@ void sortPaths(std::vector<std::string>& paths, const text::Collation& collation
     std::vector<std::uint32_t> order(paths.size());
     std::iota(order.begin(), order.end(), 0u);
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return std::lexicographical_compare(
-            sequence.begin() + start[a], sequence.begin() + start[a + 1],
-            sequence.begin() + start[b], sequence.begin() + start[b + 1]);
+        const std::uint32_t* ids = sequence.data();
+        return std::lexicographical_compare(ids + start[a], ids + start[a + 1], ids + start[b],
+                                            ids + start[b + 1]);
     });
     applyOrder(paths, order);
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string_view>
 
 namespace kartavel::platform {
@@ -15,7 +16,23 @@ std::filesystem::path programFolder();
 // user's data folder (userDataHome). An explicit folder set below wins.
 std::filesystem::path DataFolder();
 
-// A file of the data folder.
+// True when `name` is a plain file name: not empty, not "." or "..", not a name
+// Windows keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, in
+// any letter case, whatever follows a dot), free of separators, of the characters
+// Windows file systems refuse (" * / : < > ? \ |) and of control characters, not
+// ending in a blank or a dot (Windows drops those, so two names would meet in one
+// file), and no longer than 255 bytes. Catalogues travel between systems, so the
+// rule is the same on all.
+bool isPlainFileName(std::string_view name);
+
+// A name that cannot stand as a file of the data folder.
+class FileNameError : public std::runtime_error {
+public:
+    explicit FileNameError(std::string_view name);
+};
+
+// A file of the data folder. Only a plain file name is taken (else FileNameError),
+// so no name ever leads out of the folder.
 std::filesystem::path dataFile(std::string_view fileName);
 
 // Points DataFolder at `folder` for the rest of the run (tests, the CLI's --data).

@@ -18,18 +18,45 @@ std::string utf8FromPath(const fs::path& path) {
     return std::string(s.begin(), s.end());
 }
 
-std::optional<std::string> readWholeFile(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    std::string data;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
+namespace {
+
+// Opens a regular file for reading, or tells why not (-1). Look before opening:
+// opening a pipe waits for a writer, opening a device may act on it.
+int openRegular(const fs::path& path, struct stat& st, ReadStatus& status) {
+    if (::stat(path.c_str(), &st) != 0) {
+        status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;
+        return -1;
     }
-    if (S_ISREG(st.st_mode) && st.st_size > 0)
-        data.reserve(static_cast<std::size_t>(st.st_size));
+    status = ReadStatus::NotAFile;
+    if (!S_ISREG(st.st_mode))
+        return -1;
+    status = ReadStatus::Failed;
+    if (readFaultAt(path))
+        return -1;
+    // Non-blocking, in case something else was put there meanwhile.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        status = ReadStatus::NotAFile;
+        return -1;
+    }
+    status = ReadStatus::Read;
+    return fd;
+}
+
+} // namespace
+
+ReadStatus readRegularFile(const fs::path& path, std::string& out) {
+    out.clear();
+    struct stat st {};
+    ReadStatus status;
+    const int fd = openRegular(path, st, status);
+    if (fd < 0)
+        return status;
+    if (st.st_size > 0)
+        out.reserve(static_cast<std::size_t>(st.st_size));
     char buf[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -37,14 +64,15 @@ std::optional<std::string> readWholeFile(const fs::path& path) {
             if (errno == EINTR)
                 continue;
             ::close(fd);
-            return std::nullopt;
+            out.clear();
+            return ReadStatus::Failed;
         }
         if (n == 0)
             break;
-        data.append(buf, static_cast<std::size_t>(n));
+        out.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    return data;
+    return ReadStatus::Read;
 }
 
 namespace {
@@ -74,19 +102,29 @@ mode_t currentUmask() {
 } // namespace
 
 void replaceFileAtomically(const fs::path& path, std::string_view contents, bool durable) {
+    // Keep the old file's permissions; a new file gets the usual ones.
+    struct stat old {};
+    ReadStatus status;
+    const int oldFd = openRegular(path, old, status);
+    if (oldFd >= 0)
+        ::close(oldFd);
+    else if (status != ReadStatus::Missing)
+        throw WriteError(path);
+    const mode_t mode = oldFd >= 0 ? (old.st_mode & 07777) : (0666 & ~currentUmask());
+
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     std::string tmpl = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    if (writeFaultAt(WriteStep::Create, path))
+        throw WriteError(path);
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0)
         throw WriteError(path);
 
-    // Keep the old file's permissions; a new file gets the usual ones.
-    struct stat old {};
-    const mode_t mode =
-        ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~currentUmask());
-    const bool ok =
-        ::fchmod(fd, mode) == 0 && writeAll(fd, contents) && (!durable || ::fsync(fd) == 0);
-    if (::close(fd) != 0 || !ok || ::rename(tmpl.c_str(), path.c_str()) != 0) {
+    const bool ok = ::fchmod(fd, mode) == 0 && !writeFaultAt(WriteStep::Write, path) &&
+                    writeAll(fd, contents) &&
+                    (!durable || (!writeFaultAt(WriteStep::Flush, path) && ::fsync(fd) == 0));
+    if (::close(fd) != 0 || !ok || writeFaultAt(WriteStep::Rename, path) ||
+        ::rename(tmpl.c_str(), path.c_str()) != 0) {
         ::unlink(tmpl.c_str());
         throw WriteError(path);
     }
@@ -129,8 +167,11 @@ bool directoryExists(const fs::path& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-ReadOnlyFile::ReadOnlyFile(const fs::path& path)
-    : handle_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+ReadOnlyFile::ReadOnlyFile(const fs::path& path) {
+    struct stat st {};
+    if (const int fd = openRegular(path, st, status_); fd >= 0)
+        handle_ = fd;
+}
 
 ReadOnlyFile::~ReadOnlyFile() {
     if (handle_ != kNone)

@@ -18,26 +18,56 @@ std::string utf8FromPath(const fs::path& path) {
     return text::utf8FromWide(path.native());
 }
 
-std::optional<std::string> readWholeFile(const fs::path& path) {
-    Handle h(::CreateFileW(widePath(path).c_str(), GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!h.valid()) // a folder does not open as a file either
-        return std::nullopt;
-    std::string data;
+namespace {
+
+// Opens a regular file for reading into `h`, or tells why not.
+ReadStatus openRegular(const fs::path& path, Handle& h) {
+    const std::wstring wide = widePath(path);
+    const DWORD attributes = win32::attributesOf(wide);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD e = ::GetLastError();
+        return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? ReadStatus::Missing
+                                                                      : ReadStatus::Failed;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return ReadStatus::NotAFile;
+    if (readFaultAt(path))
+        return ReadStatus::Failed;
+    h.reset(::CreateFileW(wide.c_str(), GENERIC_READ,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!h.valid())
+        return ReadStatus::Failed;
+    // A device name (CON, NUL, COM1) or a pipe opens too, as no file on a disk.
+    if (::GetFileType(h.get()) != FILE_TYPE_DISK) {
+        h.close();
+        return ReadStatus::NotAFile;
+    }
+    return ReadStatus::Read;
+}
+
+} // namespace
+
+ReadStatus readRegularFile(const fs::path& path, std::string& out) {
+    out.clear();
+    Handle h;
+    if (const ReadStatus status = openRegular(path, h); status != ReadStatus::Read)
+        return status;
     LARGE_INTEGER size{};
     if (::GetFileSizeEx(h.get(), &size) && size.QuadPart > 0)
-        data.reserve(static_cast<std::size_t>(size.QuadPart));
+        out.reserve(static_cast<std::size_t>(size.QuadPart));
     char buf[1 << 16];
     for (;;) {
         DWORD n = 0;
-        if (!::ReadFile(h.get(), buf, sizeof buf, &n, nullptr))
-            return std::nullopt;
+        if (!::ReadFile(h.get(), buf, sizeof buf, &n, nullptr)) {
+            out.clear();
+            return ReadStatus::Failed;
+        }
         if (n == 0)
             break;
-        data.append(buf, n);
+        out.append(buf, n);
     }
-    return data;
+    return ReadStatus::Read;
 }
 
 namespace {
@@ -100,12 +130,22 @@ bool moveIntoPlace(const std::wstring& tmp, const std::wstring& target) {
 } // namespace
 
 void replaceFileAtomically(const fs::path& path, std::string_view contents, bool durable) {
+    {
+        Handle old;
+        const ReadStatus status = openRegular(path, old);
+        if (status != ReadStatus::Read && status != ReadStatus::Missing)
+            throw WriteError(path);
+    }
     Handle h;
-    const std::wstring tmp = createTemporaryBeside(path, h);
+    const std::wstring tmp =
+        writeFaultAt(WriteStep::Create, path) ? std::wstring() : createTemporaryBeside(path, h);
     if (tmp.empty())
         throw WriteError(path);
-    const bool written = writeAll(h.get(), contents) && (!durable || ::FlushFileBuffers(h.get()));
-    if (!h.close() || !written || !moveIntoPlace(tmp, widePath(path))) {
+    const bool written =
+        !writeFaultAt(WriteStep::Write, path) && writeAll(h.get(), contents) &&
+        (!durable || (!writeFaultAt(WriteStep::Flush, path) && ::FlushFileBuffers(h.get())));
+    if (!h.close() || !written || writeFaultAt(WriteStep::Rename, path) ||
+        !moveIntoPlace(tmp, widePath(path))) {
         ::DeleteFileW(tmp.c_str());
         throw WriteError(path);
     }
@@ -133,13 +173,11 @@ bool directoryExists(const fs::path& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-ReadOnlyFile::ReadOnlyFile(const fs::path& path)
-    : handle_(reinterpret_cast<std::intptr_t>(
-          ::CreateFileW(widePath(path).c_str(), GENERIC_READ,
-                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
-    if (reinterpret_cast<HANDLE>(handle_) == INVALID_HANDLE_VALUE)
-        handle_ = kNone;
+ReadOnlyFile::ReadOnlyFile(const fs::path& path) {
+    Handle h;
+    status_ = openRegular(path, h);
+    if (status_ == ReadStatus::Read)
+        handle_ = reinterpret_cast<std::intptr_t>(h.release());
 }
 
 ReadOnlyFile::~ReadOnlyFile() {

@@ -60,9 +60,10 @@ void forEachLine(std::string_view bytes, F&& f) {
     const char* p = bytes.data();
     const char* end = p + bytes.size();
     while (p < end) {
-        const char* nl = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        const char* nl =
+            static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
         const char* lineEnd = nl ? nl : end;
-        std::string_view line(p, lineEnd - p);
+        std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         f(line);

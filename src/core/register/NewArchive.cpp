@@ -1,5 +1,6 @@
 #include "NewArchive.h"
 
+#include "RecordFields.h"
 #include "capture/ArchiveName.h"
 #include "capture/ArsivAktar.h"
 #include "platform/DataFolder.h"
@@ -39,11 +40,6 @@ std::string registrationFolder(const std::string& typed) {
 }
 
 namespace {
-
-// What the register keeps of a group or sub-group text: its first 30 characters.
-std::string registerText(std::string_view s) {
-    return std::string(text::leftCharacters(s, 30));
-}
 
 // One column of every record of a table file loaded into a table of `schema`,
 // taken where `keep` holds.
@@ -97,6 +93,8 @@ std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
             return in.name + " adında arşiv daha önceden kaydedilmiş...";
     }
 
+    if (auto tooLong = checkRecordTexts(in.name, in.code))
+        return tooLong;
     for (const std::string* t : {&in.code, &in.name, &in.group, &in.subGroup})
         if (!store::tableFileCanHold(*t))
             return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + *t;
@@ -111,6 +109,11 @@ std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
 NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiveInput& in,
                                     capture::Progress& scan, capture::Progress& write) {
     NewArchiveResult result;
+    // Nothing is written for a text the register cannot hold whole.
+    if (auto tooLong = checkRecordTexts(in.name, in.code)) {
+        result.message = std::move(*tooLong);
+        return result;
+    }
     const capture::ArsivAktarResult written = capture::ArsivAktar(in.path, in.name, scan, write);
     result.files = written.files;
     result.stopped = written.stopped;
@@ -121,12 +124,13 @@ NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiv
     auto& t = catalogue.KayitOrj_T;
     if (!t.active())
         t.open();
+    const auto current = t.bookmark();
     t.append();
     t.setDate(t.requireField(cols::TARIHI), in.date);
     t.setString(cols::OZEL_KODU, in.code);
     t.setString(cols::ARSIV_ADI, in.name);
-    t.setString(cols::GRUBU, registerText(in.group));
-    t.setString(cols::ALTGRUB, registerText(in.subGroup));
+    t.setString(cols::GRUBU, groupText(in.group));
+    t.setString(cols::ALTGRUB, groupText(in.subGroup));
     t.setString(cols::CDDVD, std::to_string(in.mediaKind));
     t.post();
     try {
@@ -135,6 +139,9 @@ NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiv
         // The register on disk does not know the archive: take it back entirely.
         t.last();
         t.remove();
+        // The user is back on the record that was current before.
+        if (current != 0)
+            t.gotoBookmark(current);
         if (const auto file = capture::contentFilePath(in.name))
             platform::removeFile(*file);
         throw;

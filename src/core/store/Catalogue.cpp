@@ -27,7 +27,11 @@ std::filesystem::path Catalogue::legacyRegisterPath() {
 
 void Catalogue::open(bool mayWrite) {
     koduCounter_ = 1;
-    if (!platform::fileExists(registerPath())) {
+    // Until a table is read it holds nothing of its file, and must not replace it
+    // (when a step below fails, the ones after it are not taken).
+    KayitOrj_T.setFileUnread(true);
+    Emenet_Rx.setFileUnread(true);
+    if (!platform::fileExists(registerPath()) && !platform::directoryExists(registerPath())) {
         if (!mayWrite) {
             convertLegacyRegister();
             KayitOrj_T.first();
@@ -76,20 +80,15 @@ void Catalogue::convertLegacyRegister() {
         KayitOrj_T.post();
     }
     KayitOrj_T.enableControls();
+    KayitOrj_T.setFileUnread(false);
 }
 
 void Catalogue::reloadRegister() {
-    KayitOrj_T.close();
-    KayitOrj_T.open();
-    if (platform::fileExists(registerPath()))
-        RxMemoryLoadFromFile(KayitOrj_T, registerPath());
+    reloadTableFromFile(KayitOrj_T, registerPath());
 }
 
 void Catalogue::reloadLending() {
-    Emenet_Rx.close();
-    Emenet_Rx.open();
-    if (platform::fileExists(lendingPath()))
-        RxMemoryLoadFromFile(Emenet_Rx, lendingPath());
+    reloadTableFromFile(Emenet_Rx, lendingPath());
 }
 
 void Catalogue::saveRegister() {

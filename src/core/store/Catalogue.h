@@ -37,9 +37,11 @@ public:
     // left closed; nothing is written when the legacy register holds no record.
     void buildRegisterFromLegacy();
 
-    // Empties the register and loads "ARSIV_Y.DB" again, if it exists.
+    // Empties the register and loads "ARSIV_Y.DB" again, if it exists. A file that
+    // cannot be read throws platform::ReadError; the register keeps its records
+    // then, and is not written until a load succeeds (reloadTableFromFile).
     void reloadRegister();
-    // Empties the lending table and loads "EMANET.DB" again, if it exists.
+    // The same for the lending table and "EMANET.DB".
     void reloadLending();
     // Writes the register to "ARSIV_Y.DB".
     void saveRegister();

@@ -3,10 +3,12 @@
 #include "SerialDate.h"
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace kartavel::store {
 
@@ -72,6 +74,14 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
 }
 
 } // namespace
+
+std::int32_t wholeNumber(double v) {
+    if (std::isnan(v))
+        return 0;
+    constexpr double kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr double kHigh = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::trunc(std::clamp(v, kLow, kHigh)));
+}
 
 std::optional<double> parseDecimal(std::string_view text) {
     // Check the shape first: sign, digits, optional fraction, optional exponent.
@@ -146,7 +156,7 @@ std::optional<Value> parseValueText(const FieldDef& field, std::string_view text
         const auto v = parseDecimal(text);
         if (!v || *v < kMinSerialDay || *v >= kMaxSerialDay + 1.0)
             return std::nullopt;
-        return Value{static_cast<std::int32_t>(std::trunc(*v))};
+        return Value{wholeNumber(*v)};
     }
     case FieldType::Time:
     case FieldType::DateTime: {

@@ -22,6 +22,11 @@ std::optional<Value> parseValueText(const FieldDef& field, std::string_view text
 // A decimal number with "." as the decimal point and an optional exponent.
 std::optional<double> parseDecimal(std::string_view text);
 
+// A number as a whole number of the integer and date columns: its fraction cut
+// off, held within the 32-bit range (a value beyond it becomes the nearest end, not
+// a number becomes 0). A hand-edited file may hold any number.
+std::int32_t wholeNumber(double v);
+
 // FieldValueText: the value text of one column of the table's current record.
 std::string FieldValueText(const RecordTable& table, int field);
 

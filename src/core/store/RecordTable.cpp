@@ -9,6 +9,15 @@
 
 namespace kartavel::store {
 
+namespace {
+
+// A column's place in a record; a negative column becomes a place no record has.
+std::size_t slot(int field) {
+    return static_cast<std::size_t>(field);
+}
+
+} // namespace
+
 RecordTable::RecordTable(TableSchema schema) : schema_(std::move(schema)) {}
 
 // ---- life cycle -------------------------------------------------------------
@@ -43,10 +52,10 @@ void RecordTable::empty() {
 bool RecordTable::visible(std::size_t row) const {
     if (filterField_ < 0)
         return true;
-    const Value& v = rows_[row].cells[filterField_];
+    const Value& v = rows_[row].cells[slot(filterField_)];
     if (filterText_.empty())
         return std::holds_alternative<std::monostate>(v);
-    return valueText(schema_.fields[filterField_].type, v) == filterText_;
+    return valueText(schema_.fields[slot(filterField_)].type, v) == filterText_;
 }
 
 std::optional<std::size_t> RecordTable::firstVisibleFrom(std::size_t row) const {
@@ -319,9 +328,9 @@ const Record* RecordTable::currentRecord() const {
 const Value& RecordTable::value(int field) const {
     static const Value kNull;
     if (editing())
-        return editBuffer_.cells.at(field);
+        return editBuffer_.cells.at(slot(field));
     const Record* r = currentRecord();
-    return r ? r->cells.at(field) : kNull;
+    return r ? r->cells.at(slot(field)) : kNull;
 }
 
 bool RecordTable::isNull(int field) const {
@@ -337,7 +346,7 @@ std::int32_t RecordTable::asInteger(int field) const {
     if (auto* i = std::get_if<std::int32_t>(&v))
         return *i;
     if (auto* d = std::get_if<double>(&v))
-        return static_cast<std::int32_t>(*d);
+        return wholeNumber(*d);
     if (auto* b = std::get_if<bool>(&v))
         return *b ? 1 : 0;
     if (auto* s = std::get_if<std::string>(&v))
@@ -352,7 +361,7 @@ std::optional<std::int32_t> dateOf(const Value& v) {
     if (auto* i = std::get_if<std::int32_t>(&v))
         return *i;
     if (auto* d = std::get_if<double>(&v))
-        return static_cast<std::int32_t>(*d);
+        return wholeNumber(*d);
     return std::nullopt;
 }
 
@@ -403,22 +412,22 @@ Record& RecordTable::buffer() {
 }
 
 void RecordTable::setNull(int field) {
-    buffer().cells.at(field) = Value{};
+    buffer().cells.at(slot(field)) = Value{};
 }
 
 void RecordTable::setString(int field, std::string_view text) {
-    const FieldDef& f = schema_.fields.at(field);
+    const FieldDef& f = schema_.fields.at(slot(field));
     if (f.type != FieldType::String) {
         const auto v = parseValueText(f, text);
         if (!v)
             throw std::invalid_argument("'" + std::string(text) + "' is not a valid value for " +
                                         f.name);
-        buffer().cells.at(field) = *v;
+        buffer().cells.at(slot(field)) = *v;
         return;
     }
     const std::string_view kept =
         text::leftCharacters(text, static_cast<std::size_t>(std::max(f.size, 0)));
-    buffer().cells.at(field) = kept.empty() ? Value{} : Value{std::string(kept)};
+    buffer().cells.at(slot(field)) = kept.empty() ? Value{} : Value{std::string(kept)};
 }
 
 void RecordTable::setInteger(int field, std::int32_t v) {
@@ -438,12 +447,12 @@ void RecordTable::setFloat(int field, double v) {
 }
 
 void RecordTable::setValue(int field, Value v) {
-    const FieldDef& f = schema_.fields.at(field);
+    const FieldDef& f = schema_.fields.at(slot(field));
     if (auto* s = std::get_if<std::string>(&v)) {
         if (f.type == FieldType::String &&
             s->size() <= static_cast<std::size_t>(std::max(f.size, 0))) {
             // Short enough in bytes, so short enough in characters: kept as it is.
-            buffer().cells.at(field) = s->empty() ? Value{} : std::move(v);
+            buffer().cells.at(slot(field)) = s->empty() ? Value{} : std::move(v);
             return;
         }
         setString(field, *s);
@@ -454,7 +463,7 @@ void RecordTable::setValue(int field, Value v) {
     case FieldType::Integer:
     case FieldType::Date:
         if (auto* d = std::get_if<double>(&v))
-            stored = static_cast<std::int32_t>(*d);
+            stored = wholeNumber(*d);
         else if (auto* b = std::get_if<bool>(&v))
             stored = static_cast<std::int32_t>(*b ? 1 : 0);
         break;
@@ -475,7 +484,7 @@ void RecordTable::setValue(int field, Value v) {
                 std::holds_alternative<bool>(v) ? FieldType::Boolean : FieldType::Integer, v);
         break;
     }
-    buffer().cells.at(field) = std::move(stored);
+    buffer().cells.at(slot(field)) = std::move(stored);
 }
 
 // ---- locate and filter --------------------------------------------------------------
@@ -490,7 +499,7 @@ bool RecordTable::locate(std::string_view field, std::string_view text, bool ign
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (!visible(i))
             continue;
-        const std::string v = valueText(type, rows_[i].cells[f]);
+        const std::string v = valueText(type, rows_[i].cells[slot(f)]);
         const bool equal = ignoreCase ? text::foldCase(v) == foldedText : v == text;
         if (equal) {
             setPosition(i);

@@ -68,6 +68,11 @@ public:
     State state() const { return state_; }
     bool editing() const { return state_ == State::Edit || state_ == State::Insert; }
 
+    // Set while the table's file could not be read: the table does not hold what
+    // the file holds, so it is never written over it (see TableFile.h).
+    bool fileUnread() const { return fileUnread_; }
+    void setFileUnread(bool unread) { fileUnread_ = unread; }
+
     // Navigation over the records that pass the filter.
     void first();
     void last();
@@ -108,7 +113,9 @@ public:
     // Columns, found by name without regard to letter case; -1 when there is none.
     int fieldIndex(std::string_view name) const;
     int requireField(std::string_view name) const; // throws std::out_of_range
-    FieldType fieldType(int field) const { return schema_.fields.at(field).type; }
+    FieldType fieldType(int field) const {
+        return schema_.fields.at(static_cast<std::size_t>(field)).type;
+    }
 
     // Reading the current record (the edit buffer while editing).
     bool isNull(int field) const;
@@ -193,6 +200,7 @@ private:
     int controlsDisabled_ = 0;
     std::vector<std::pair<int, std::function<void()>>> observers_;
     int nextObserverId_ = 1;
+    bool fileUnread_ = false;
 };
 
 } // namespace kartavel::store

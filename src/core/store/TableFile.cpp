@@ -48,8 +48,15 @@ std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path
 }
 
 void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path) {
+    if (table.fileUnread())
+        throw platform::ReadError(path);
     const std::string bytes = tableFileBytes(table, path);
     if (bytes.empty()) {
+        // A file that could not be read is never taken away either.
+        std::string old;
+        const auto status = platform::readRegularFile(path, old);
+        if (status != platform::ReadStatus::Missing && status != platform::ReadStatus::Read)
+            throw platform::WriteError(path);
         if (!platform::removeFile(path))
             throw platform::WriteError(path);
         return;
@@ -58,6 +65,8 @@ void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path) {
 }
 
 void deleteCurrentAndSave(RecordTable& table, const std::filesystem::path& path) {
+    if (table.fileUnread())
+        throw platform::ReadError(path);
     if (table.editing())
         table.post();
     RecordTable rest(TableSchema{table.name(), table.fields()});
@@ -140,9 +149,34 @@ void loadTableFromBytes(RecordTable& table, std::string_view bytes) {
     table.enableControls();
 }
 
+namespace {
+
+// The file's bytes, or nothing when there is no file; the table is marked when the
+// file is there but cannot be read.
+std::optional<std::string> readTableFile(RecordTable& table, const std::filesystem::path& path) {
+    try {
+        return platform::readFileIfPresent(path);
+    } catch (const platform::ReadError&) {
+        table.setFileUnread(true);
+        throw;
+    }
+}
+
+} // namespace
+
 void RxMemoryLoadFromFile(RecordTable& table, const std::filesystem::path& path) {
-    const auto bytes = platform::readWholeFile(path);
+    const auto bytes = readTableFile(table, path);
     loadTableFromBytes(table, bytes ? std::string_view(*bytes) : std::string_view());
+    table.setFileUnread(false);
+}
+
+void reloadTableFromFile(RecordTable& table, const std::filesystem::path& path) {
+    const auto bytes = readTableFile(table, path);
+    table.close();
+    table.open();
+    if (bytes)
+        loadTableFromBytes(table, *bytes);
+    table.setFileUnread(false);
 }
 
 namespace {
@@ -160,14 +194,15 @@ std::int32_t readLE32(const unsigned char* p) {
 // Text of a slot: up to the first zero byte.
 std::string slotText(const unsigned char* p, std::size_t slotSize) {
     const void* zero = std::memchr(p, 0, slotSize);
-    const std::size_t len = zero ? static_cast<const unsigned char*>(zero) - p : slotSize;
+    const std::size_t len =
+        zero ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - p) : slotSize;
     return text::decodeCp1254(std::string_view(reinterpret_cast<const char*>(p), len));
 }
 
 } // namespace
 
 void LoadLegacyRegister(RecordTable& table, const std::filesystem::path& path) {
-    const auto bytes = platform::readWholeFile(path);
+    const auto bytes = platform::readFileIfPresent(path);
     if (!bytes)
         throw platform::ReadError(path);
     table.close();

@@ -22,7 +22,8 @@ bool tableFileCanHold(std::string_view text);
 // Rewrites the table file from the table, replacing the old file in one step; an
 // empty table deletes the file. Afterwards the table is on the record that was
 // current before. On failure (platform::WriteError, "Unable to write to <path>")
-// the old file is left whole.
+// the old file is left whole. A table whose file could not be read
+// (RecordTable::fileUnread) is not written at all: platform::ReadError for the path.
 void RxMemorySaveToFile(RecordTable& table, const std::filesystem::path& path);
 
 // Deletes the table's current record and rewrites the table file without it. The
@@ -32,9 +33,16 @@ void deleteCurrentAndSave(RecordTable& table, const std::filesystem::path& path)
 
 // Opens the table if closed, discards its records and fills it from the table
 // file, one record per section in file order; the table ends on its first record.
-// A missing or unreadable file leaves the table empty; a damaged one loads what
-// can be read.
+// A missing file leaves the table empty; a damaged one loads what can be read. A
+// file that is there but cannot be read, or is no regular file, throws
+// platform::ReadError and leaves the table as it was, marked fileUnread until a
+// load succeeds: taken for an empty table, its records would be gone with the
+// next save.
 void RxMemoryLoadFromFile(RecordTable& table, const std::filesystem::path& path);
+
+// The same after closing and reopening the table; the file is read first, so a
+// file that cannot be read leaves the table's records as they were.
+void reloadTableFromFile(RecordTable& table, const std::filesystem::path& path);
 
 // The same, from bytes already in memory.
 void loadTableFromBytes(RecordTable& table, std::string_view bytes);

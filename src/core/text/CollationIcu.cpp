@@ -63,18 +63,18 @@ std::string Collation::sortKey(std::string_view text) const {
                          static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
     if (U_FAILURE(status))
         return std::string(text);
-    std::string key(u16len * 4 + 16, '\0');
+    std::string key(static_cast<std::size_t>(u16len) * 4 + 16, '\0');
     std::lock_guard lock(impl_->mutex);
     int32_t need =
         ucol_getSortKey(impl_->collator, u16.data(), u16len, reinterpret_cast<uint8_t*>(key.data()),
                         static_cast<int32_t>(key.size()));
     if (need > static_cast<int32_t>(key.size())) {
-        key.resize(need);
+        key.resize(static_cast<std::size_t>(need));
         need = ucol_getSortKey(impl_->collator, u16.data(), u16len,
                                reinterpret_cast<uint8_t*>(key.data()), need);
     }
     // The key ends in a zero byte, which byte-wise comparison does not need.
-    key.resize(need > 0 ? need - 1 : 0);
+    key.resize(need > 0 ? static_cast<std::size_t>(need - 1) : 0);
     return key;
 }
 

@@ -4,7 +4,7 @@ namespace kartavel::text {
 
 namespace {
 
-int sequenceLength(unsigned char lead) {
+std::size_t sequenceLength(unsigned char lead) {
     if (lead < 0x80)
         return 1;
     if (lead >= 0xC2 && lead <= 0xDF)
@@ -20,7 +20,7 @@ int sequenceLength(unsigned char lead) {
 
 char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
-    const int len = sequenceLength(lead);
+    const std::size_t len = sequenceLength(lead);
     if (len == 1) {
         ++pos;
         return lead;
@@ -30,7 +30,7 @@ char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
         return kInvalidCodePoint;
     }
     char32_t cp = lead & (0x7F >> len);
-    for (int i = 1; i < len; ++i) {
+    for (std::size_t i = 1; i < len; ++i) {
         const auto c = static_cast<unsigned char>(s[pos + i]);
         if ((c & 0xC0) != 0x80) {
             ++pos;

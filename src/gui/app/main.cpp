@@ -1,3 +1,4 @@
+#include "app/GuardedApplication.h"
 #include "app/StartOptions.h"
 #include "app/TAnaF.h"
 #include "app/TK_YardimF.h"
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     if (answeredAtOnce(gui::parseStartOptions(words)))
         return 0;
 
-    QApplication app(argc, argv);
+    gui::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kartavel"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(identity::kApplicationTitle.data()));
     // The menu entry and the window belong together on the desktop.

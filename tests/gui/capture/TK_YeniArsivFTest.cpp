@@ -216,6 +216,32 @@ private Q_SLOTS:
         QCOMPARE(window->EditOKOD()->text(), u("*Ğ"));
     }
 
+    // A name the field can hold (it drops separators) that would name no file of the
+    // data folder, a device, or lose its blank in the register is refused by the
+    // catalogue's own checks, and nothing is written.
+    void namesThatNameNoFileOfTheDataFolderAreRefused() {
+        const QString noFile = u(" adı dosya adı olarak kullanılamaz...");
+        const QString blank = u("Arşiv Adının başında ya da sonunda boşluk olamaz...");
+        const struct {
+            QString name;
+            QString message;
+        } cases[] = {
+            {QStringLiteral(".."), QStringLiteral("..") + noFile},
+            {QStringLiteral("."), QStringLiteral(".") + noFile},
+            {QStringLiteral("CON"), QStringLiteral("CON") + noFile},
+            {QStringLiteral("com1"), QStringLiteral("com1") + noFile},
+            {QStringLiteral("Yedek "), blank},
+        };
+        open();
+        for (const auto& c : cases) {
+            fill(c.name);
+            window->IloWinButton1()->click();
+            QCOMPARE(env->prompter.take(), QStringList{u("Bilgi: ") + c.message});
+        }
+        QVERIFY(dataFolderEmpty());
+        QCOMPARE(catalogue->KayitOrj_T.recordCount(), 0);
+    }
+
     void theGroupListsAreReadAgainOnEachFocus() {
         const auto table = [](std::initializer_list<std::string_view> lines) {
             return *text::encodeCp1254(test::crlfLines(lines));

@@ -2,6 +2,7 @@
 #include "RegisterWindowEnv.h"
 #include "app/MainListModel.h"
 #include "app/TListView.h"
+#include "platform/FileSystem.h"
 #include "widgets/TDateEdit.h"
 #include "widgets/TIloWinButton.h"
 
@@ -162,21 +163,28 @@ private Q_SLOTS:
 
     void aFailedWriteKeepsTheWindowOpenAndStoresNothing() {
         start();
-        std::filesystem::remove(env->data / "EMANET.DB");
-        std::filesystem::create_directory(env->data / "EMANET.DB");
+        // The lending file cannot be replaced: its last step fails.
+        platform::setWriteFault([](platform::WriteStep step, const std::filesystem::path& p) {
+            return step == platform::WriteStep::Rename && p.filename() == "EMANET.DB";
+        });
+        const std::string before = test::readFile(env->data / "EMANET.DB");
+        const QStringList iconsBefore = icons();
         bool stillOpen = false;
         command(2, "EmanetVer1", [&](TK_EmanetF* e) {
+            const int records = e->Emenet_Rx.recordCount();
             QTest::keyClicks(e->EditEmanetAdi(), QStringLiteral("Ali"));
             QTest::keyClicks(e->VerilmeTarihi()->lineEdit(), QStringLiteral("11.12.2026"));
             e->IloWinButton1()->click();
             stillOpen = e->isVisible();
-            QCOMPARE(e->Emenet_Rx.recordCount(), 0);
+            QCOMPARE(e->Emenet_Rx.recordCount(), records);
         });
+        platform::setWriteFault({});
         QVERIFY(stillOpen);
         const QStringList messages = env->prompter.take();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].startsWith(QStringLiteral("Hata: Unable to write to ")));
-        QCOMPARE(icons(), L({"26:Klasor", "29:Odunc", "27:Yeni"}));
+        QCOMPARE(icons(), iconsBefore);
+        QCOMPARE(test::readFile(env->data / "EMANET.DB"), before);
     }
 };
 

@@ -1,0 +1,106 @@
+#include "app/GuardedApplication.h"
+#include "TestPrompter.h"
+#include "TestSupport.h"
+#include "app/FormStorage.h"
+#include "platform/FileSystem.h"
+
+#include <QAction>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+
+#include <new>
+#include <stdexcept>
+
+using namespace kartavel;
+
+namespace {
+
+// A control whose click handler fails the way a fault deep in core would.
+class Failing : public QWidget {
+public:
+    std::function<void()> onClick;
+    int clicks = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override {
+        ++clicks;
+        onClick();
+    }
+};
+
+} // namespace
+
+class GuardedApplicationTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void anErrorNoWindowCaughtIsShownAndTheProgramGoesOn() {
+        struct Case {
+            std::function<void()> fail;
+            QString shown;
+        };
+        const Case cases[] = {
+            {[] { throw std::logic_error("beklenmedik durum"); },
+             QStringLiteral("Hata: beklenmedik durum")},
+            {[] { throw std::bad_alloc(); }, QStringLiteral("Hata: std::bad_alloc")},
+            {[] { throw 42; }, QStringLiteral("Hata: ") + QString::fromUtf8(gui::kUnexpectedError)},
+        };
+        for (const Case& c : cases) {
+            test::TestPrompter prompter;
+            Failing w;
+            w.onClick = c.fail;
+            w.show();
+            QTest::mouseClick(&w, Qt::LeftButton);
+            QCOMPARE(prompter.take(), QStringList{c.shown});
+            // Still running: the next event is delivered as usual.
+            bool fired = false;
+            QTimer::singleShot(0, [&] { fired = true; });
+            QTRY_VERIFY(fired);
+            w.onClick = [] {};
+            QTest::mouseClick(&w, Qt::LeftButton);
+            QCOMPARE(w.clicks, 2);
+            QVERIFY(prompter.take().isEmpty());
+        }
+    }
+
+    // The settings file is replaced as the catalogue's tables are: a failure at any
+    // step leaves it byte for byte and is told.
+    void aSettingsWriteThatFailsLeavesTheFileWhole() {
+        test::TempDir dir;
+        const auto file = dir / "AnaF.ini";
+        const std::string before = "[TAnaF]\r\nBuyukSimge1_Checked=False\r\n";
+        test::writeFile(file, before);
+        QAction item;
+        item.setObjectName(QStringLiteral("BuyukSimge1"));
+        item.setCheckable(true);
+        item.setChecked(true);
+        gui::FormStorage storage(file, QStringLiteral("TAnaF"));
+        storage.addCheckedItem(&item);
+        using platform::WriteStep;
+        for (const WriteStep step :
+             {WriteStep::Create, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+            platform::setWriteFault([step](WriteStep s, const auto&) { return s == step; });
+            try {
+                storage.save();
+                QFAIL("no write error");
+            } catch (const platform::WriteError& e) {
+                QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Unable to write to ") +
+                                                          QString::fromStdString(test::utf8(file)));
+            }
+            platform::setWriteFault({});
+            QCOMPARE(test::readFile(file), before);
+            QVERIFY(item.isChecked());
+        }
+        storage.save();
+        QVERIFY(test::readFile(file) != before);
+    }
+};
+
+int main(int argc, char** argv) {
+    gui::GuardedApplication app(argc, argv);
+    GuardedApplicationTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "GuardedApplicationTest.moc"
