@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "register/ArchiveCommands.h"
+#include "store/CatalogueSchemas.h"
 
 namespace kartavel::cli {
 
@@ -33,6 +34,12 @@ int runEdit(Cli& cli, const Arguments& args) {
         return rc;
     if (!selectArchive(cli, args.positionals.at(0)))
         return kRefused;
+    if (edit.name) {
+        const auto& t = cli.catalogue().KayitOrj_T;
+        if (const auto refusal =
+                reg::checkArchiveRename(t, t.asString(store::columns::ARSIV_ADI), *edit.name))
+            return cli.fail(kRefused, *refusal);
+    }
     reg::editCurrentArchive(cli.catalogue(), edit);
     return kDone;
 }

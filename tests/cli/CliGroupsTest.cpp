@@ -131,9 +131,9 @@ TEST_F(CliGroups, EditChangesTheRecordAndMovesItsContentFile) {
     // Refused before anything is written.
     for (const auto& [args, err] : std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{"edit", "Yedek", "--new-name", std::string(41, 'a')},
-              "Arşiv adı en fazla 40 karakter olabilir...\n"},
+              "Arşiv Adı en fazla 40 karakter olabilir...\n"},
              {{"edit", "Yedek", "--code", std::string(51, 'k')},
-              "Özel kodu en fazla 50 karakter olabilir...\n"},
+              "Özel Kodu en fazla 50 karakter olabilir...\n"},
              {{"edit", "Yok", "--code", "K"}, "Yok adında arşiv bulunamadı...\n"}}) {
         const auto r = run(args);
         EXPECT_EQ(r.code, 1);
@@ -152,14 +152,18 @@ TEST_F(CliGroups, EditChangesTheRecordAndMovesItsContentFile) {
                          "\tPop\t0\n"
                          "2026-12-10\tB\tSon\t2\t1\t\t\t0\n");
 
-    // Onto another archive's name: both records keep it, both files stay.
-    r = run({"edit", "Yedek 2", "--new-name", "Son"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    // Onto another archive's name, or out of the data folder: refused, and nothing
+    // moves or changes.
+    const std::string edited = file("ARSIV_Y.DB");
+    for (const auto& [name, err] : std::vector<std::pair<std::string, std::string>>{
+             {"SON", "SON adında arşiv daha önceden kaydedilmiş...\n"},
+             {"../Disari", "../Disari adı dosya adı olarak kullanılamaz...\n"}}) {
+        r = run({"edit", "Yedek 2", "--new-name", name});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.err, err);
+    }
+    EXPECT_EQ(file("ARSIV_Y.DB"), edited);
     EXPECT_EQ(file("Yedek 2.ADS"), "D:\r\n");
     EXPECT_EQ(file("Son.ADS"), "E:\r\n");
-    // Outside the data folder: refused as a file name, kept as a record name.
-    r = run({"edit", "Son", "--new-name", "../Disari"});
-    ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_FALSE(std::filesystem::exists(data.path().parent_path() / "Disari.ADS"));
-    EXPECT_EQ(file("Son.ADS"), "E:\r\n");
 }

@@ -85,13 +85,12 @@ TEST_F(ArchiveCommands, AnEditedNameTakesItsContentFileAlong) {
     EXPECT_EQ(t.asString("ARSIV_ADI"), "Yedek 2");
     EXPECT_NE(readFile(data / "ARSIV_Y.DB").find("ARSIV_ADI=Yedek 2"), std::string::npos);
 
-    // A name whose file belongs to another archive does not take that file's place.
-    writeFile(data / "Son.ADS", "E:\r\n");
+    // Only the letter case changes: the archive keeps its own file under the new form.
     t.edit();
-    t.setString("ARSIV_ADI", "Son");
+    t.setString("ARSIV_ADI", "YEDEK 2");
     t.post();
-    EXPECT_EQ(readFile(data / "Son.ADS"), "E:\r\n");
-    EXPECT_TRUE(platform::fileExists(data / "Yedek 2.ADS"));
+    EXPECT_EQ(t.asString("ARSIV_ADI"), "YEDEK 2");
+    EXPECT_EQ(readFile(data / "YEDEK 2.ADS"), "D:\r\n");
 }
 
 TEST_F(ArchiveCommands, EditChecksLengthsAndCodePage) {
@@ -103,8 +102,9 @@ TEST_F(ArchiveCommands, EditChecksLengthsAndCodePage) {
     const Case cases[] = {
         {{name40, code50, {}, {}, {}, {}}, std::nullopt},
         {{"ğüşıöçĞÜŞİÖÇ" + std::string(28, 'a'), {}, {}, {}, {}, {}}, std::nullopt}, // 40 letters
-        {{name40 + "a", {}, {}, {}, {}, {}}, "Arşiv adı en fazla 40 karakter olabilir..."},
-        {{{}, code50 + "k", {}, {}, {}, {}}, "Özel kodu en fazla 50 karakter olabilir..."},
+        {{name40 + "a", {}, {}, {}, {}, {}}, "Arşiv Adı en fazla 40 karakter olabilir..."},
+        {{{}, code50 + "k", {}, {}, {}, {}}, "Özel Kodu en fazla 50 karakter olabilir..."},
+        {{" Yedek", {}, {}, {}, {}, {}}, "Arşiv Adının başında ya da sonunda boşluk olamaz..."},
         {{{}, {}, {}, "ā", {}, {}}, "Arşiv bilgilerinde kaydedilemeyen karakter var: ā"},
         {{{}, {}, {}, {}, std::string(40, 'g'), {}}, std::nullopt}, // cut to 30 when stored
     };
@@ -131,25 +131,48 @@ TEST_F(ArchiveCommands, AnEditChangesOnlyTheFieldsGiven) {
     EXPECT_TRUE(platform::fileExists(data / "Yedek.ADS"));
 }
 
-TEST_F(ArchiveCommands, ARenameStaysInTheDataFolder) {
-    // Names that are no plain file names, or whose file another archive has: the
-    // record takes the name, the content file stays where it was.
-    writeFile(data / "Son.ADS", "E:\r\n");
-    for (const std::string name : {"../Disari", "a/b", "CON", "Son", "..", "x\\y"}) {
-        catalogue.KayitOrj_T.first();
-        catalogue.KayitOrj_T.locate("ARSIV_ADI", "Yedek", false);
-        reg::ArchiveEdit e;
-        e.name = name;
-        reg::editCurrentArchive(catalogue, e);
-        EXPECT_EQ(catalogue.KayitOrj_T.asString("ARSIV_ADI"), name);
-        EXPECT_EQ(readFile(data / "Yedek.ADS"), "D:\r\n") << name;
-        EXPECT_EQ(readFile(data / "Son.ADS"), "E:\r\n") << name;
+TEST_F(ArchiveCommands, ARenameThatWouldLoseOrShareAContentFileIsRefused) {
+    // Names that are no plain file names, another archive's name, or a name whose
+    // file is already in the data folder: the record keeps its name, nothing moves,
+    // and the register on disk is untouched.
+    writeFile(data / "Baska.ADS", "E:\r\n");
+    const std::string registerBefore = readFile(data / "ARSIV_Y.DB");
+    struct Case {
+        std::string name, message;
+    };
+    const Case cases[] = {
+        {"../Disari", "../Disari adı dosya adı olarak kullanılamaz..."},
+        {"a/b", "a/b adı dosya adı olarak kullanılamaz..."},
+        {"x\\y", "x\\y adı dosya adı olarak kullanılamaz..."},
+        {"CON", "CON adı dosya adı olarak kullanılamaz..."},
+        {"..", ".. adı dosya adı olarak kullanılamaz..."},
+        {"SON", "SON adında arşiv daha önceden kaydedilmiş..."},
+        {"Baska", "Baska adında arşiv dosyası veri klasöründe zaten var..."},
+        {"", "Arşiv Adını Giriniz..."},
+    };
+    auto& t = catalogue.KayitOrj_T;
+    t.afterPost = [this](store::RecordTable&) { reg::afterEditPost(catalogue); };
+    for (const auto& c : cases) {
+        t.locate("ARSIV_ADI", "Yedek", false);
+        EXPECT_EQ(reg::checkArchiveRename(t, "Yedek", c.name), c.message);
+        // The window's path: the record is posted, and the hook takes it back.
+        t.edit();
+        t.setString("ARSIV_ADI", c.name);
+        try {
+            t.post();
+            ADD_FAILURE() << c.name << " was taken";
+        } catch (const reg::RenameRefused& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+        EXPECT_EQ(t.asString("ARSIV_ADI"), "Yedek") << c.name;
+        EXPECT_EQ(readFile(data / "Yedek.ADS"), "D:\r\n") << c.name;
+        EXPECT_EQ(readFile(data / "Baska.ADS"), "E:\r\n") << c.name;
+        EXPECT_EQ(readFile(data / "ARSIV_Y.DB"), registerBefore) << c.name;
         EXPECT_FALSE(std::filesystem::exists(data.path().parent_path() / "Disari.ADS"));
-        // Back to the old name for the next case.
-        e.name = "Yedek";
-        reg::editCurrentArchive(catalogue, e);
-        EXPECT_TRUE(platform::fileExists(data / "Yedek.ADS")) << name;
     }
+    // A change of letter case only is the same archive, and its own file follows.
+    EXPECT_EQ(reg::checkArchiveRename(t, "Yedek", "YEDEK"), std::nullopt);
+    EXPECT_EQ(reg::checkArchiveRename(t, "Yedek", "Yedek"), std::nullopt);
 }
 
 TEST_F(ArchiveCommands, ARenameWhoseRegisterCannotBeWrittenMovesTheFileBack) {

@@ -2,9 +2,11 @@
 
 #include "capture/ArchiveName.h"
 #include "platform/FileSystem.h"
+#include "register/RecordFields.h"
 #include "store/CatalogueSchemas.h"
 #include "store/FieldValue.h"
 #include "store/TableFile.h"
+#include "text/TurkishUpperCase.h"
 #include "text/Utf8.h"
 
 #include <utility>
@@ -46,6 +48,10 @@ void afterEditPost(store::Catalogue& catalogue) {
     if (const auto& before = t.previousValues()) {
         const std::string oldName = store::valueText(store::FieldType::String,
                                                      before->cells[static_cast<std::size_t>(adi)]);
+        if (auto refusal = checkArchiveRename(t, oldName, name)) {
+            t.restorePreviousValues();
+            throw RenameRefused(*refusal);
+        }
         if (oldName != name) {
             from = capture::contentFilePath(oldName);
             to = capture::contentFilePath(name);
@@ -66,14 +72,28 @@ void afterEditPost(store::Catalogue& catalogue) {
 }
 
 std::optional<std::string> checkArchiveEdit(const ArchiveEdit& e) {
-    if (e.name && text::characterCount(*e.name) > kArchiveNameLength)
-        return "Arşiv adı en fazla 40 karakter olabilir...";
-    if (e.code && text::characterCount(*e.code) > kSpecialCodeLength)
-        return "Özel kodu en fazla 50 karakter olabilir...";
+    if (auto refusal =
+            checkRecordTexts(e.name.value_or(std::string()), e.code.value_or(std::string())))
+        return refusal;
     for (const auto* t : {&e.name, &e.code, &e.group, &e.subGroup})
         if (*t && !store::tableFileCanHold(**t))
             return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + **t;
     return std::nullopt;
+}
+
+std::optional<std::string> checkArchiveRename(const store::RecordTable& KayitOrj_T,
+                                              std::string_view oldName, std::string_view newName) {
+    if (newName == oldName)
+        return std::nullopt;
+    if (newName.empty())
+        return "Arşiv Adını Giriniz...";
+    if (auto taken = archiveNameTaken(KayitOrj_T, newName, KayitOrj_T.bookmark()))
+        return taken;
+    // Only a change of letter case keeps the file: on a system that ignores case the
+    // new name's file is the archive's own.
+    if (text::TurkishUpperCase(newName) == text::TurkishUpperCase(oldName))
+        return contentFileNameUnusable(newName);
+    return contentFileNameRefusal(newName);
 }
 
 void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& e) {

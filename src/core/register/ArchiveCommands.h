@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -43,13 +44,25 @@ struct ArchiveEdit {
     std::optional<int> mediaKind;                    // 0 "Dvd", 1 "Cd", 2 "Klasör"
 };
 
-inline constexpr std::size_t kArchiveNameLength = 40;
-inline constexpr std::size_t kSpecialCodeLength = 50;
-
-// What the edit window's fields never let through: a name over 40 characters, a
-// special code over 50, a text the register's code page cannot hold. The message
-// of the first, or nothing.
+// What the edit window's fields never let through: a name over 40 characters or
+// with a blank at either end, a special code over 50, a text the register's code
+// page cannot hold. The message of the first, or nothing.
 std::optional<std::string> checkArchiveEdit(const ArchiveEdit& edit);
+
+// Whether the register's current record, the archive called `oldName`, may take
+// `newName`: not an empty name, one that can be a content file's name in the data
+// folder, no other archive of the register under it (letter case aside), and no
+// other file in the data folder under its content file's name. The message of the
+// first refusal, or nothing.
+std::optional<std::string> checkArchiveRename(const store::RecordTable& KayitOrj_T,
+                                              std::string_view oldName, std::string_view newName);
+
+// A rename refused by checkArchiveRename once the record was posted; the record is
+// back as it was.
+class RenameRefused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // Edits the register's current record and posts it, then runs the save steps of
 // afterEditPost, as the edit window's "Kaydet" does. Call it only after the checks
@@ -60,7 +73,9 @@ void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& edit);
 // name takes its content file along (a rename that fails is not reported, and it
 // never replaces another archive's file), the register is written, and the record
 // with the posted name becomes current again. When the register cannot be written
-// (platform::WriteError) the content file is moved back.
+// (platform::WriteError) the content file is moved back. A new name that
+// checkArchiveRename refuses changes nothing and throws RenameRefused: the archive
+// would lose its content file, or share another's.
 void afterEditPost(store::Catalogue& catalogue);
 
 } // namespace kartavel::reg

@@ -85,24 +85,16 @@ std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
     if (!platform::directoryExists(platform::pathFromUtf8(in.path)))
         return in.path + "\r\n Arşiv yolu bulunamadı...";
 
-    const std::string folded = text::TurkishUpperCase(in.name);
-    const int adi = KayitOrj_T.fieldIndex(cols::ARSIV_ADI);
-    for (const store::Record& r : KayitOrj_T.records()) {
-        const auto* s = std::get_if<std::string>(&r.cells[static_cast<std::size_t>(adi)]);
-        if (text::TurkishUpperCase(s ? *s : std::string()) == folded)
-            return in.name + " adında arşiv daha önceden kaydedilmiş...";
-    }
+    if (auto taken = archiveNameTaken(KayitOrj_T, in.name))
+        return taken;
 
     if (auto tooLong = checkRecordTexts(in.name, in.code))
         return tooLong;
     for (const std::string* t : {&in.code, &in.name, &in.group, &in.subGroup})
         if (!store::tableFileCanHold(*t))
             return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + *t;
-    const auto file = capture::contentFilePath(in.name);
-    if (!file)
-        return in.name + " adı dosya adı olarak kullanılamaz...";
-    if (platform::fileExists(*file) || std::filesystem::is_symlink(*file))
-        return in.name + " adında arşiv dosyası veri klasöründe zaten var...";
+    if (auto refusal = contentFileNameRefusal(in.name))
+        return refusal;
     return std::nullopt;
 }
 

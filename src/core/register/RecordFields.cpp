@@ -1,6 +1,13 @@
 #include "RecordFields.h"
 
+#include "capture/ArchiveName.h"
+#include "platform/FileSystem.h"
+#include "store/CatalogueSchemas.h"
+#include "text/TurkishUpperCase.h"
 #include "text/Utf8.h"
+
+#include <filesystem>
+#include <variant>
 
 namespace kartavel::reg {
 
@@ -13,6 +20,35 @@ std::optional<std::string> checkRecordTexts(std::string_view name, std::string_v
         return "Arşiv Adının başında ya da sonunda boşluk olamaz...";
     if (text::characterCount(code) > kCodeLength)
         return "Özel Kodu en fazla 50 karakter olabilir...";
+    return std::nullopt;
+}
+
+std::optional<std::string> archiveNameTaken(const store::RecordTable& KayitOrj_T,
+                                            std::string_view name,
+                                            store::RecordTable::Bookmark self) {
+    const std::string folded = text::TurkishUpperCase(name);
+    const auto adi = static_cast<std::size_t>(KayitOrj_T.requireField(store::columns::ARSIV_ADI));
+    for (const store::Record& r : KayitOrj_T.records()) {
+        const auto* s = std::get_if<std::string>(&r.cells[adi]);
+        const std::string_view stored = s ? std::string_view(*s) : std::string_view();
+        if ((self == 0 || r.id != self) && text::TurkishUpperCase(stored) == folded)
+            return std::string(name) + " adında arşiv daha önceden kaydedilmiş...";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> contentFileNameUnusable(std::string_view name) {
+    if (!capture::contentFilePath(name))
+        return std::string(name) + " adı dosya adı olarak kullanılamaz...";
+    return std::nullopt;
+}
+
+std::optional<std::string> contentFileNameRefusal(std::string_view name) {
+    const auto file = capture::contentFilePath(name);
+    if (!file)
+        return contentFileNameUnusable(name);
+    if (platform::fileExists(*file) || std::filesystem::is_symlink(*file))
+        return std::string(name) + " adında arşiv dosyası veri klasöründe zaten var...";
     return std::nullopt;
 }
 

@@ -173,7 +173,13 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent), IloStorage1(access::makeIlo
     loginDue = true;
     catalogue.KayitOrj_T.afterPost = [this](store::RecordTable&) {
         if (K_ArsivDuzenleF)
-            guarded([&] { reg::afterEditPost(catalogue); });
+            guarded([&] {
+                try {
+                    reg::afterEditPost(catalogue);
+                } catch (const reg::RenameRefused& refusal) {
+                    ShowInfo(QString::fromStdString(refusal.what()));
+                }
+            });
     };
 
     timer_ = new QTimer(this);
