@@ -3,6 +3,7 @@
 # seeded from fuzz/corpus/<target>/. The committed corpus is only read: new inputs go
 # to a scratch folder, and an input that fails is kept in <build>/fuzz-findings/.
 #   fuzz/run.sh BUILD_DIR RUNS [TARGET...]    (no target: all of them)
+# KARTAVEL_FUZZ_SECONDS, when set, also ends each target after that many seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "$1")
@@ -23,6 +24,7 @@ for t in "${targets[@]}"; do
     log=$findings/$t.log
     started=$(date +%s)
     if "$build/fuzz/$t" -runs="$runs" -timeout=1 -max_len=1024 -print_final_stats=1 \
+        ${KARTAVEL_FUZZ_SECONDS:+-max_total_time="$KARTAVEL_FUZZ_SECONDS"} \
         -artifact_prefix="$findings/$t-" "$scratch" "fuzz/corpus/$t" >"$log" 2>&1; then
         last=$(grep -E '^#[0-9]+' "$log" | tail -1)
         echo "$t: ok in $(($(date +%s) - started)) s: $last"
