@@ -8,6 +8,8 @@ KARTAVEL_TEST_PACKAGES=(xvfb xauth)
 KARTAVEL_TEST_PACKAGES+=(dpkg-dev file desktop-file-utils appstream groff-base)
 # ./test.sh --windows: the cross compiler, GoogleTest's sources and Wine.
 KARTAVEL_WINDOWS_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine64)
+# ./test.sh --fuzz: clang and its runtime libraries, libFuzzer's among them.
+KARTAVEL_FUZZ_PACKAGES=(cmake ninja-build clang clang-14 libclang-rt-14-dev libicu-dev)
 
 missing_packages() {
     local p
