@@ -3,6 +3,7 @@
 #include "access/Password.h"
 #include "platform/FileSystem.h"
 #include "register/ArchiveCommands.h"
+#include "register/Groups.h"
 #include "register/Lending.h"
 #include "register/NewArchive.h"
 #include "store/CatalogueSchemas.h"
@@ -57,6 +58,10 @@ public:
                 test::runCliHere(data.path(), {"lend", name, "--to", "Ali", "--date", "2026-12-10"})
                     .code,
                 0);
+        // Two groups, so that deleting one still writes the file (an empty list has none).
+        for (const char* group : {"Müzik", "Yedek"})
+            ASSERT_EQ(test::runCliHere(data.path(), {"groups", "add", group}).code, 0);
+        ASSERT_EQ(test::runCliHere(data.path(), {"subgroups", "Müzik", "add", "Türkü"}).code, 0);
         writeFile(data / "dosya.ini", "[IloStored]\r\nSIFRE=\r\n");
         catalogue.open();
         storage = access::makeIloStorage1();
@@ -94,6 +99,24 @@ reg::NewArchiveInput newArchive(const std::filesystem::path& src) {
     return in;
 }
 
+// A group-list change made as the windows make it; when its save fails, the list in
+// memory must be what its file still holds.
+template <typename List, typename Table>
+void changeList(List& list, Table table, const std::function<void(store::RecordTable&)>& act) {
+    list.load();
+    store::RecordTable& t = list.*table;
+    const auto before = t.records().size();
+    try {
+        act(t);
+    } catch (const platform::WriteError&) {
+        EXPECT_EQ(t.records().size(), before);
+        EXPECT_FALSE(t.editing());
+        throw;
+    }
+}
+
+const reg::Dialogue kYes{[](std::string_view) {}, [](std::string_view) { return true; }};
+
 const Change kChanges[] = {
     {"ARSIV_Y.DB",
      {"register", "SRC", "--name", "Yeni"},
@@ -128,6 +151,56 @@ const Change kChanges[] = {
      {},
      [](WriteFaults& f, const std::filesystem::path&) {
          reg::takeBackArchive(f.catalogue.Emenet_Rx, "Ödünç");
+     }},
+    {"ARSIV_Y.DB",
+     {"edit", "Üçüncü", "--new-name", "Dördüncü"},
+     {},
+     [](WriteFaults& f, const std::filesystem::path&) {
+         // The test's own move to the archive is put back, so memory is compared
+         // with what the user saw.
+         auto& t = f.catalogue.KayitOrj_T;
+         const auto here = t.bookmark();
+         ASSERT_TRUE(t.locate(cols::ARSIV_ADI, "Üçüncü", false));
+         reg::ArchiveEdit e;
+         e.name = "Dördüncü";
+         try {
+             reg::editCurrentArchive(f.catalogue, e);
+         } catch (...) {
+             t.gotoBookmark(here);
+             throw;
+         }
+     }},
+    {"GRUB.DB",
+     {"groups", "add", "Film"},
+     {},
+     [](WriteFaults&, const std::filesystem::path&) {
+         reg::GroupList list(kYes);
+         changeList(list, &reg::GroupList::Grubu_Rx, [](store::RecordTable& t) {
+             t.append();
+             t.setString(cols::GRUBU, "Film");
+             t.post();
+         });
+     }},
+    {"GRUB.DB",
+     {"groups", "delete", "Müzik", "--yes"},
+     {},
+     [](WriteFaults&, const std::filesystem::path&) {
+         reg::GroupList list(kYes);
+         changeList(list, &reg::GroupList::Grubu_Rx, [](store::RecordTable& t) {
+             ASSERT_TRUE(t.locate(cols::GRUBU, "Müzik", false));
+             t.remove();
+         });
+     }},
+    {"ALTGRUB.DB",
+     {"subgroups", "Müzik", "add", "Halk"},
+     {},
+     [](WriteFaults&, const std::filesystem::path&) {
+         reg::SubGroupList list("Müzik", kYes);
+         changeList(list, &reg::SubGroupList::AltGrubu_Rx, [](store::RecordTable& t) {
+             t.append();
+             t.setString(cols::ALTGRUP, "Halk");
+             t.post();
+         });
      }},
     {"dosya.ini",
      {"passwd", "--password-stdin"},

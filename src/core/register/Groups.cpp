@@ -5,6 +5,8 @@
 #include "store/CatalogueSchemas.h"
 #include "store/TableFile.h"
 
+#include <utility>
+
 namespace kartavel::reg {
 
 namespace cols = store::columns;
@@ -102,7 +104,14 @@ GroupList::GroupList(Dialogue dialogue)
     Grubu_Rx.beforePost = [this](RecordTable& t) { beforePost(t); };
     Grubu_Rx.afterPost = [this](RecordTable&) { save(); };
     Grubu_Rx.beforeDelete = [this](RecordTable& t) { beforeDelete(t); };
-    Grubu_Rx.afterDelete = [this](RecordTable&) { save(); };
+    Grubu_Rx.afterDelete = [this](RecordTable&) {
+        save();
+        // Only once the group is gone from its file do its sub-groups go: a failure
+        // between the two leaves sub-groups nobody lists, never a listed group
+        // without its sub-groups.
+        if (const auto group = std::exchange(deleting_, std::nullopt))
+            removeSubGroupsOf(*group);
+    };
 }
 
 void GroupList::load() {
@@ -135,12 +144,21 @@ void GroupList::beforeDelete(RecordTable& t) {
         return;
     if (dialogue_.ask && !dialogue_.ask(kDeleteGroupQuestion))
         throw store::Abort{};
-    removeSubGroupsOf(t.asString(cols::GRUBU));
+    deleting_ = t.asString(cols::GRUBU);
 }
 
 void GroupList::save() {
-    if (!loading_)
+    if (loading_)
+        return;
+    try {
         store::RxMemorySaveToFile(Grubu_Rx, groupsPath());
+    } catch (const platform::WriteError&) {
+        // The list goes back to what its file still holds, so that no refused change
+        // is written later with another one.
+        deleting_.reset();
+        load();
+        throw;
+    }
 }
 
 // ---- the sub-group list of one group -------------------------------------------------
@@ -233,8 +251,14 @@ void SubGroupList::beforeDelete(RecordTable& t) {
 }
 
 void SubGroupList::save() {
-    if (!loading_)
+    if (loading_)
+        return;
+    try {
         store::RxMemorySaveToFile(AltGrubu_Rx1, subGroupsPath());
+    } catch (const platform::WriteError&) {
+        load(); // back to what the file still holds, as the group list does
+        throw;
+    }
 }
 
 } // namespace kartavel::reg

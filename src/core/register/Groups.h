@@ -77,6 +77,7 @@ private:
 
     Dialogue dialogue_;
     bool loading_ = false;
+    std::optional<std::string> deleting_; // the group a delete under way takes out
 };
 
 // The sub-group window's tables for one group: the full table of every group, and the
