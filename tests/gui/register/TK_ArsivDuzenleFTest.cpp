@@ -81,6 +81,27 @@ private Q_SLOTS:
         QCOMPARE(test::mainListShown(*env->main), L({"29:Arsiv 1", "27:Son"}));
     }
 
+    void aRenameThatWouldShareAContentFileIsRefused() {
+        const std::string before = registerFile();
+        env->prompter.take();
+        edit(0, [&](TK_ArsivDuzenleF* w) {
+            w->DBEdit2()->selectAll();
+            test::type(w->DBEdit2(), QStringLiteral("SON"));
+            QTest::keyClick(w, Qt::Key_F2, Qt::AltModifier); // "Kaydet"
+            QCOMPARE(
+                env->prompter.take(),
+                QStringList{QStringLiteral("Bilgi: SON adında arşiv daha önceden kaydedilmiş...")});
+            // The fields show the record as it still is.
+            QCOMPARE(w->DBEdit2()->text(), QStringLiteral("Yedek"));
+            QCOMPARE(commands(w), QStringLiteral("00"));
+            w->closeButton()->click();
+        });
+        QCOMPARE(registerFile(), before);
+        QCOMPARE(test::readFile(env->data / "Yedek.ADS"), std::string("D:\r\n"));
+        QVERIFY(!std::filesystem::exists(env->data / "SON.ADS"));
+        QCOMPARE(test::mainListShown(*env->main), L({"28:Yedek", "27:Son"}));
+    }
+
     void closingWithUnsavedChangesCancelsThem() {
         const std::string before = registerFile();
         edit(1, [&](TK_ArsivDuzenleF* w) {
