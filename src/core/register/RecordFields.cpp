@@ -7,7 +7,6 @@
 #include "text/Utf8.h"
 
 #include <filesystem>
-#include <variant>
 
 namespace kartavel::reg {
 
@@ -27,13 +26,11 @@ std::optional<std::string> archiveNameTaken(const store::RecordTable& KayitOrj_T
                                             std::string_view name,
                                             store::RecordTable::Bookmark self) {
     const std::string folded = text::TurkishUpperCase(name);
-    const auto adi = static_cast<std::size_t>(KayitOrj_T.requireField(store::columns::ARSIV_ADI));
-    for (const store::Record& r : KayitOrj_T.records()) {
-        const auto* s = std::get_if<std::string>(&r.cells[adi]);
-        const std::string_view stored = s ? std::string_view(*s) : std::string_view();
-        if ((self == 0 || r.id != self) && text::TurkishUpperCase(stored) == folded)
+    const int adi = KayitOrj_T.requireField(store::columns::ARSIV_ADI);
+    for (const store::Record& r : KayitOrj_T.records())
+        if ((self == 0 || r.id != self) &&
+            text::TurkishUpperCase(store::cellText(r, adi)) == folded)
             return std::string(name) + " adında arşiv daha önceden kaydedilmiş...";
-    }
     return std::nullopt;
 }
 
