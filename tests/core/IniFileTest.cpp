@@ -31,6 +31,9 @@ TEST(IniParse, FollowsTheLineRules) {
     const Case cases[] = {
         {"crlf lines", "[A]\r\nx=1\r\ny=2\r\n", "[A]|x=1|y=2|"},
         {"lf lines", "[A]\nx=1\ny=2\n", "[A]|x=1|y=2|"},
+        {"cr lines", "[A]\rx=1\ry=2\r", "[A]|x=1|y=2|"},
+        {"a CR alone inside a value ends it", "[A]\r\nx=a\rb=c\r\n", "[A]|x=a|b=c|"},
+        {"blank CR CR LF line", "[A]\r\r\nx=1\r\n", "[A]|x=1|"},
         {"no final line end", "[A]\r\nx=1", "[A]|x=1|"},
         {"blanks around name and value", "[A]\r\n  x  =  a b  \r\n", "[A]|x=a b|"},
         {"split at the first equals", "[A]\r\nx=a=b\r\n", "[A]|x=a=b|"},

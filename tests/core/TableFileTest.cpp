@@ -130,6 +130,7 @@ TEST(TableFile, LoadingFollowsTheFileWhateverItsShape) {
          {"g||"}},
         {"names ignore case", crlfLines({"[recno1]", "grubu=g", "Aciklama=a"}), {"g|a|"}},
         {"lines ending in LF alone", "[RecNo1]\nGRUBU=g\n[RecNo2]\nGRUBU=h\n", {"g||", "h||"}},
+        {"a CR alone ends a line", "[RecNo1]\rGRUBU=g\rACIKLAMA=bir\riki\r\n", {"g|bir|"}},
         {"blank lines between sections",
          crlfLines({"[RecNo1]", "GRUBU=g", "", "[RecNo2]", "", "GRUBU=h", ""}),
          {"g||", "h||"}},
@@ -221,6 +222,24 @@ TEST(TableFile, TextsThatTheFileCannotHoldAreRefusedAndTheOldFileStays) {
         }
         EXPECT_EQ(readFile(path), old);
     }
+}
+
+// A hand-edited register whose value holds a stray CR: what loads must save again,
+// or every later registration in that folder would fail.
+TEST(TableFile, AFileWithAStrayCarriageReturnLoadsIntoWhatSavesAgain) {
+    TempDir dir;
+    const auto path = dir / "ARSIV_Y.DB";
+    writeFile(path, "[RecNo1]\r\nARSIV_ADI=Yaz\rbozuk\r\nKODU=3\r\n");
+    auto t = registerTable();
+    RxMemoryLoadFromFile(t, path);
+    ASSERT_EQ(t.recordCount(), 1);
+    EXPECT_EQ(t.asString(2), "Yaz");
+    EXPECT_EQ(t.asString(3), "3");
+    addArchive(t, 1, "", "yeni", 4, "0", "", "");
+    ASSERT_NO_THROW(RxMemorySaveToFile(t, path));
+    RecordTable again = registerTable();
+    RxMemoryLoadFromFile(again, path);
+    EXPECT_EQ(dump(again), dump(t));
 }
 
 TEST(TableFile, AFailedWriteLeavesTheRegisterWhole) {

@@ -54,20 +54,23 @@ ParsedLine parseLine(std::string_view raw, IniValues values = IniValues::Trimmed
             values == IniValues::Raw ? value : unquote(trim(value))};
 }
 
-// Calls `f` with each line of `bytes`, without its line end.
+// Calls `f` with each line of `bytes`, without its line end. A line ends at CR LF,
+// LF or a CR alone, as the files' home system reads them: a hand-edited file with a
+// lone CR must not load a value that no save can write back.
 template <typename F>
 void forEachLine(std::string_view bytes, F&& f) {
-    const char* p = bytes.data();
-    const char* end = p + bytes.size();
-    while (p < end) {
-        const char* nl =
-            static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-        const char* lineEnd = nl ? nl : end;
-        std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        f(line);
-        p = nl ? nl + 1 : end;
+    const std::size_t size = bytes.size();
+    std::size_t p = 0;
+    while (p < size) {
+        std::size_t end = p;
+        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        f(bytes.substr(p, end - p));
+        p = end;
+        if (p < size && bytes[p] == '\r')
+            ++p;
+        if (p < size && bytes[p] == '\n')
+            ++p;
     }
 }
 

@@ -8,7 +8,7 @@
 // The profile-string (INI) form shared by the table files, the settings files and
 // the stored-values file. Text here is bytes: callers decode the code page.
 //
-// Line rules: lines end in CR LF (LF alone is also read); a section header is a
+// Line rules: lines end in CR LF (LF or CR alone is also read); a section header is a
 // line holding a name between "[" and "]"; a key line is split at its first "=";
 // blanks around names and values are ignored; a value in one matching pair of
 // double or single quotes loses them; names compare without regard to letter case;
