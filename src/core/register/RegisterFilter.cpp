@@ -48,8 +48,11 @@ struct SortValue {
 void Filtreleme(const store::RecordTable& KayitOrj_T, const store::RecordTable& Emenet_Rx,
                 const FilterCriteria& c, store::RecordTable& Kayit_T,
                 const text::Collation& collation) {
-    const auto [tarihi, ozelKodu, arsivAdi, cddvd, grubu, altgrub] =
-        store::RegisterColumns(KayitOrj_T);
+    // Plain names, not a structured binding: the lambdas below capture them, which
+    // older compilers refuse for bindings.
+    const store::RegisterColumns columns(KayitOrj_T);
+    const int tarihi = columns.tarihi, ozelKodu = columns.ozelKodu, arsivAdi = columns.arsivAdi,
+              cddvd = columns.cddvd, grubu = columns.grubu, altgrub = columns.altgrub;
 
     const std::string name = text::TurkishUpperCase(c.name);
     const std::string code = text::TurkishUpperCase(c.code);
