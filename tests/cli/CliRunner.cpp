@@ -119,6 +119,7 @@ CliResult runCli(const std::vector<std::string>& args, const std::string& input)
 #else
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -131,6 +132,10 @@ extern char** environ;
 namespace kartavel::test {
 
 CliResult runCli(const std::vector<std::string>& args, const std::string& input) {
+    // A command that refuses before it reads its input closes the pipe under our
+    // write; that must come back as EPIPE here, not end the test process.
+    static const bool pipeSignalIgnored = std::signal(SIGPIPE, SIG_IGN) != SIG_ERR;
+    (void)pipeSignalIgnored;
     int inPipe[2], outPipe[2], errPipe[2];
     if (pipe2(inPipe, O_CLOEXEC) || pipe2(outPipe, O_CLOEXEC) || pipe2(errPipe, O_CLOEXEC))
         throw std::runtime_error("pipe");
