@@ -167,7 +167,7 @@ int Cli::run(const std::vector<std::string>& argv) {
         // change in one step at its end, so a stop here leaves no half of it.
         return fail(kFileError, e.what());
     } catch (...) {
-        return fail(kFileError, "Beklenmeyen bir hata oluştu...");
+        return fail(kFileError, platform::kUnexpectedError);
     }
 }
 

@@ -270,10 +270,7 @@ TreeLoad loadContentFile(const std::filesystem::path& file, Progress& progress) 
     if (status == platform::ReadStatus::Read)
         return parseContentFile(bytes, progress);
     TreeLoad failed;
-    failed.error =
-        platform::ReadError(file, status == platform::ReadStatus::NotAFile ? platform::kNotAFile
-                                                                           : std::string_view())
-            .what();
+    failed.error = platform::ReadError(file, status).what();
     return failed;
 }
 

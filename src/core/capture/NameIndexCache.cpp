@@ -97,10 +97,7 @@ ArchiveHits ContentFileSearch::search(const std::filesystem::path& file, std::st
     }
     const auto bytes = id ? buffer_.read(content, id->size) : std::nullopt;
     if (!bytes) {
-        hits.error = platform::ReadError(file, content.status() == platform::ReadStatus::NotAFile
-                                                   ? platform::kNotAFile
-                                                   : std::string_view())
-                         .what();
+        hits.error = platform::ReadError(file, content.status()).what();
         return hits;
     }
     hits = scanContentFile(

@@ -25,6 +25,9 @@ ReadFault gReadFault;
 ReadError::ReadError(const fs::path& path, std::string_view reason)
     : std::runtime_error(readErrorText(path, reason)) {}
 
+ReadError::ReadError(const fs::path& path, ReadStatus status)
+    : ReadError(path, status == ReadStatus::NotAFile ? kNotAFile : std::string_view()) {}
+
 std::optional<std::string> readWholeFile(const fs::path& path) {
     std::string data;
     if (readRegularFile(path, data) != ReadStatus::Read)
@@ -34,17 +37,12 @@ std::optional<std::string> readWholeFile(const fs::path& path) {
 
 std::optional<std::string> readFileIfPresent(const fs::path& path) {
     std::string data;
-    switch (readRegularFile(path, data)) {
-    case ReadStatus::Read:
+    const ReadStatus status = readRegularFile(path, data);
+    if (status == ReadStatus::Read)
         return data;
-    case ReadStatus::Missing:
+    if (status == ReadStatus::Missing)
         return std::nullopt;
-    case ReadStatus::NotAFile:
-        throw ReadError(path, kNotAFile);
-    case ReadStatus::Failed:
-        break;
-    }
-    throw ReadError(path);
+    throw ReadError(path, status);
 }
 
 void setWriteFault(WriteFault fault) {

@@ -28,18 +28,24 @@ private:
 
 // A file that could not be read (other than not existing, which callers test):
 // "<path> okunamadı", and after a colon the reason when there is one to tell.
+enum class ReadStatus { Read, Missing, NotAFile, Failed };
+
 class ReadError : public std::runtime_error {
 public:
     explicit ReadError(const fs::path& path, std::string_view reason = {});
+    // For a read that ended with `status`: the reason is told for what is no file.
+    ReadError(const fs::path& path, ReadStatus status);
 };
 
 // The reason given when a folder, a pipe or a device stands where a file should.
 inline constexpr std::string_view kNotAFile = "bir dosya değil";
 
+// The message for an error that is neither a read nor a write error: the command or
+// the window's action stops with it, and nothing of its change is written.
+inline constexpr std::string_view kUnexpectedError = "Beklenmeyen bir hata oluştu...";
+
 fs::path pathFromUtf8(std::string_view utf8);
 std::string utf8FromPath(const fs::path& path);
-
-enum class ReadStatus { Read, Missing, NotAFile, Failed };
 
 // Reads a regular file whole into `out`. Anything else (a folder, a pipe, a device)
 // is never opened for reading, so a read never blocks and never touches a device.

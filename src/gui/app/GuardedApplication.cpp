@@ -1,6 +1,7 @@
 #include "GuardedApplication.h"
 
 #include "Prompter.h"
+#include "platform/FileSystem.h"
 
 #include <exception>
 
@@ -14,7 +15,8 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         ShowError(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowError(QString::fromUtf8(kUnexpectedError));
+        ShowError(QString::fromUtf8(platform::kUnexpectedError.data(),
+                                    static_cast<qsizetype>(platform::kUnexpectedError.size())));
     }
     return false;
 }

@@ -14,7 +14,4 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// What the error box says for an error that carries no text of its own.
-inline constexpr const char* kUnexpectedError = "Beklenmeyen bir hata oluştu...";
-
 } // namespace kartavel::gui

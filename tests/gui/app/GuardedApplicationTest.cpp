@@ -44,7 +44,8 @@ private Q_SLOTS:
             {[] { throw std::logic_error("beklenmedik durum"); },
              QStringLiteral("Hata: beklenmedik durum")},
             {[] { throw std::bad_alloc(); }, QStringLiteral("Hata: std::bad_alloc")},
-            {[] { throw 42; }, QStringLiteral("Hata: ") + QString::fromUtf8(gui::kUnexpectedError)},
+            {[] { throw 42; },
+             QStringLiteral("Hata: ") + QString::fromUtf8(platform::kUnexpectedError.data())},
         };
         for (const Case& c : cases) {
             test::TestPrompter prompter;
