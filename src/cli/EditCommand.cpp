@@ -1,7 +1,6 @@
 #include "Commands.h"
 
 #include "register/ArchiveCommands.h"
-#include "store/CatalogueSchemas.h"
 
 namespace kartavel::cli {
 
@@ -28,18 +27,14 @@ int runEdit(Cli& cli, const Arguments& args) {
         edit.mediaKind = media;
     }
     if (const auto refusal = reg::checkArchiveEdit(edit))
-        return cli.fail(kRefused, *refusal);
+        return cli.fail(kRefused, refusal->message);
 
     if (const int rc = cli.openCatalogue(true))
         return rc;
     if (!selectArchive(cli, args.positionals.at(0)))
         return kRefused;
-    if (edit.name) {
-        const auto& t = cli.catalogue().KayitOrj_T;
-        if (const auto refusal =
-                reg::checkArchiveRename(t, t.asString(store::columns::ARSIV_ADI), *edit.name))
-            return cli.fail(kRefused, *refusal);
-    }
+    if (const auto refusal = reg::checkArchiveSave(cli.catalogue().KayitOrj_T, edit))
+        return cli.fail(kRefused, refusal->message);
     reg::editCurrentArchive(cli.catalogue(), edit);
     return kDone;
 }

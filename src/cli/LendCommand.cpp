@@ -42,9 +42,10 @@ int runLend(Cli& cli, const Arguments& args) {
     auto& c = cli.catalogue();
     if (const auto refusal = reg::lendRefusal(currentIcon(c)))
         return cli.fail(kRefused, *refusal);
-    if (const auto refusal = reg::checkLend(in))
+    const std::string name = c.KayitOrj_T.asString(store::columns::ARSIV_ADI);
+    if (const auto refusal = reg::checkLend(in, name))
         return cli.fail(kRefused, *refusal);
-    reg::lendArchive(c.Emenet_Rx, c.KayitOrj_T.asString(store::columns::ARSIV_ADI), in);
+    reg::lendArchive(c.Emenet_Rx, name, in);
     return kDone;
 }
 

@@ -207,7 +207,7 @@ TEST_F(CliRegister, RefusalsComeInTheWindowsOrder) {
          "--media dvd, cd ya da folder olmalı: tape\n"},
         {{"register", folder, "--name", "日本"},
          1,
-         "Arşiv bilgilerinde kaydedilemeyen karakter var: 日本\n"},
+         "Arşiv Adı alanında kaydedilemeyen karakter var...\n"},
     };
     for (const auto& c : cases) {
         const auto r = run(c.args);

@@ -93,23 +93,47 @@ TEST_F(ArchiveCommands, AnEditedNameTakesItsContentFileAlong) {
     EXPECT_EQ(readFile(data / "YEDEK 2.ADS"), "D:\r\n");
 }
 
-TEST_F(ArchiveCommands, EditChecksLengthsAndCodePage) {
+TEST_F(ArchiveCommands, EditChecksLengthsAndWhatTheRegisterGivesBack) {
+    using reg::ArchiveField;
     struct Case {
         reg::ArchiveEdit edit;
         std::optional<std::string> message;
+        ArchiveField field = ArchiveField::Name;
     };
     const std::string name40(40, 'a'), code50(50, 'k');
     const Case cases[] = {
         {{name40, code50, {}, {}, {}, {}}, std::nullopt},
         {{"ğüşıöçĞÜŞİÖÇ" + std::string(28, 'a'), {}, {}, {}, {}, {}}, std::nullopt}, // 40 letters
         {{name40 + "a", {}, {}, {}, {}, {}}, "Arşiv Adı en fazla 40 karakter olabilir..."},
-        {{{}, code50 + "k", {}, {}, {}, {}}, "Özel Kodu en fazla 50 karakter olabilir..."},
-        {{" Yedek", {}, {}, {}, {}, {}}, "Arşiv Adının başında ya da sonunda boşluk olamaz..."},
-        {{{}, {}, {}, "ā", {}, {}}, "Arşiv bilgilerinde kaydedilemeyen karakter var: ā"},
+        {{{}, code50 + "k", {}, {}, {}, {}},
+         "Özel Kodu en fazla 50 karakter olabilir...",
+         ArchiveField::Code},
+        {{" Yedek", {}, {}, {}, {}, {}},
+         "Arşiv Adı alanının başında ya da sonunda boşluk olamaz..."},
+        {{"'q'", {}, {}, {}, {}, {}}, "Arşiv Adı tırnak işaretleri arasında olamaz..."},
+        {{"q'", "\"K\"", {}, {}, {}, {}},
+         "Özel Kodu tırnak işaretleri arasında olamaz...",
+         ArchiveField::Code},
+        {{{}, {}, {}, "ā", {}, {}},
+         "Grubu alanında kaydedilemeyen karakter var...",
+         ArchiveField::Group},
+        {{{}, {}, {}, {}, "Pop\t", {}},
+         "Alt Grubu alanının başında ya da sonunda boşluk olamaz...",
+         ArchiveField::SubGroup},
         {{{}, {}, {}, {}, std::string(40, 'g'), {}}, std::nullopt}, // cut to 30 when stored
+        // What the cut keeps must come back too.
+        {{{}, {}, {}, std::string(29, 'g') + " x", {}, {}},
+         "Grubu alanının başında ya da sonunda boşluk olamaz...",
+         ArchiveField::Group},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(reg::checkArchiveEdit(c.edit), c.message) << c.message.value_or("passes");
+    for (const auto& c : cases) {
+        const auto refusal = reg::checkArchiveEdit(c.edit);
+        EXPECT_EQ(refusal ? std::optional(refusal->message) : std::nullopt, c.message)
+            << c.message.value_or("passes");
+        if (refusal) {
+            EXPECT_EQ(refusal->field, c.field) << c.message.value_or("passes");
+        }
+    }
 }
 
 TEST_F(ArchiveCommands, AnEditChangesOnlyTheFieldsGiven) {
@@ -161,7 +185,7 @@ TEST_F(ArchiveCommands, ARenameThatWouldLoseOrShareAContentFileIsRefused) {
         try {
             t.post();
             ADD_FAILURE() << c.name << " was taken";
-        } catch (const reg::RenameRefused& e) {
+        } catch (const reg::EditRefused& e) {
             EXPECT_EQ(e.what(), c.message);
         }
         EXPECT_EQ(t.asString("ARSIV_ADI"), "Yedek") << c.name;

@@ -85,6 +85,10 @@ TEST_F(Groups, APostedGroupIsCheckedAgainstTheStoredFile) {
         {"diger", std::nullopt, S::Browse},
         {"DIGER", std::nullopt, S::Browse},
         {"müzik", std::nullopt, S::Browse}, // letter case makes another group
+        // "GRUB.DB" would give these back as "Müzik": a second row of that name.
+        {"Müzik ", "Grup Adı alanının başında ya da sonunda boşluk olamaz...", S::Insert},
+        {"'Müzik'", "Grup Adı tırnak işaretleri arasında olamaz...", S::Insert},
+        {"\"Müzik\"", "Grup Adı tırnak işaretleri arasında olamaz...", S::Insert},
     };
     for (const auto& c : cases) {
         write("GRUB.DB", groupsFile({{"Müzik", "Şarkılar"}}));

@@ -47,11 +47,18 @@ TEST(Lending, TheLendChecksInTheirOrder) {
         {{"Ali", 0, 46300, ""}, "Verilme tarihini girmediniz..."},
         {{"Ali/Veli?", 46366, 46300, ""}, std::nullopt}, // neither the order of the dates
                                                          // nor the name is looked at
-        {{"Ali", 46366, {}, "ā"}, "Emanet bilgilerinde kaydedilemeyen karakter var: ā"},
-        {{"A\nB", 46366, {}, ""}, "Emanet bilgilerinde kaydedilemeyen karakter var: A\nB"},
+        {{"Ali", 46366, {}, "ā"}, "Açıklama alanında kaydedilemeyen karakter var..."},
+        {{"A\nB", 46366, {}, ""},
+         "Emanet Verilenin Adı Soyadı alanında kaydedilemeyen karakter var..."},
+        {{"'Ali'", 46366, {}, ""},
+         "Emanet Verilenin Adı Soyadı tırnak işaretleri arasında olamaz..."},
+        {{"Ali", 46366, {}, "not "}, "Açıklama alanının başında ya da sonunda boşluk olamaz..."},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(reg::checkLend(c.input), c.message) << c.message.value_or("passes");
+        EXPECT_EQ(reg::checkLend(c.input, "Yedek"), c.message) << c.message.value_or("passes");
+    // The archive's name is written with the lending, and must come back whole.
+    EXPECT_EQ(reg::checkLend({"Ali", 46366, {}, ""}, " Yedek"),
+              "Arşiv Adı alanının başında ya da sonunda boşluk olamaz...");
 
     for (char ch : std::string("\"*/:<>?\\|"))
         EXPECT_TRUE(reg::isFilteredDescriptionCharacter(ch)) << ch;

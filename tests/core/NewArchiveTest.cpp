@@ -63,8 +63,13 @@ TEST_F(NewArchive, TheChecksRunInOrder) {
         {[](auto& i) { i.name = "IŞIK"; }, "IŞIK adında arşiv daha önceden kaydedilmiş..."},
         {[](auto& i) { i.name = "ışık"; }, "ışık adında arşiv daha önceden kaydedilmiş..."},
         {[](auto& i) { i.name = "ISIK"; }, std::nullopt},
-        {[](auto& i) { i.code = "ā"; }, "Arşiv bilgilerinde kaydedilemeyen karakter var: ā"},
-        {[](auto& i) { i.group = "a\nb"; }, "Arşiv bilgilerinde kaydedilemeyen karakter var: a\nb"},
+        {[](auto& i) { i.code = "ā"; }, "Özel Kodu alanında kaydedilemeyen karakter var..."},
+        {[](auto& i) { i.group = "a\nb"; }, "Grubu alanında kaydedilemeyen karakter var..."},
+        {[](auto& i) { i.name = "'Tek Tırnak'"; },
+         "Arşiv Adı tırnak işaretleri arasında olamaz..."},
+        {[](auto& i) { i.subGroup = "\"Yerli\""; },
+         "Alt Grubu tırnak işaretleri arasında olamaz..."},
+        {[](auto& i) { i.name = "'Tek"; }, std::nullopt}, // no pair: read back as written
         {[](auto& i) { i.name = ".."; }, ".. adı dosya adı olarak kullanılamaz..."},
         // The register holds 40 characters of a name and 50 of a code, not bytes.
         {[](auto& i) { i.name = std::string(40, 'a'); }, std::nullopt},
@@ -75,7 +80,8 @@ TEST_F(NewArchive, TheChecksRunInOrder) {
         {[](auto& i) { i.code = std::string(51, 'k'); },
          "Özel Kodu en fazla 50 karakter olabilir..."},
         {[](auto& i) { i.group = std::string(31, 'g'); }, std::nullopt}, // cut to 30 instead
-        {[](auto& i) { i.name = "Yeni "; }, "Arşiv Adının başında ya da sonunda boşluk olamaz..."},
+        {[](auto& i) { i.name = "Yeni "; },
+         "Arşiv Adı alanının başında ya da sonunda boşluk olamaz..."},
         {[](auto& i) { i.name = "Ye ni"; }, std::nullopt},
     };
     for (const auto& c : cases) {

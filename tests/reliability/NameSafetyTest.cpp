@@ -73,9 +73,10 @@ TEST_F(NameSafety, RegisterRefusesNamesThatLeadOutOrNameNoFile) {
         {std::string(255, 'a'), tooLong},
         {std::string(300, 'a'), tooLong},
         {std::string(41, 'a'), tooLong},
-        // The register would give these back without the blank.
-        {"Yedek ", "Arşiv Adının başında ya da sonunda boşluk olamaz...\n"},
-        {" Yedek", "Arşiv Adının başında ya da sonunda boşluk olamaz...\n"},
+        // The register would give these back without the blank, or the quotes.
+        {"Yedek ", "Arşiv Adı alanının başında ya da sonunda boşluk olamaz...\n"},
+        {" Yedek", "Arşiv Adı alanının başında ya da sonunda boşluk olamaz...\n"},
+        {"'Film'", "Arşiv Adı tırnak işaretleri arasında olamaz...\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -10,21 +10,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
-std::string_view trim(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && isBlank(s[b]))
-        ++b;
-    while (e > b && isBlank(s[e - 1]))
-        --e;
-    return s.substr(b, e - b);
-}
-
-std::string_view unquote(std::string_view v) {
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-        return v.substr(1, v.size() - 2);
-    return v;
-}
-
 char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
@@ -38,20 +23,20 @@ struct ParsedLine {
 };
 
 ParsedLine parseLine(std::string_view raw, IniValues values = IniValues::Trimmed) {
-    const std::string_view line = trim(raw);
+    const std::string_view line = iniTrimmed(raw);
     if (line.empty())
         return {};
     if (line.front() == '[') {
         const auto close = line.rfind(']');
         if (close != std::string_view::npos && close > 0)
-            return {LineKind::Section, trim(line.substr(1, close - 1)), {}};
+            return {LineKind::Section, iniTrimmed(line.substr(1, close - 1)), {}};
     }
     const auto eq = raw.find('=');
     if (eq == std::string_view::npos)
         return {LineKind::Other, {}, {}};
     const std::string_view value = raw.substr(eq + 1);
-    return {LineKind::Key, trim(raw.substr(0, eq)),
-            values == IniValues::Raw ? value : unquote(trim(value))};
+    return {LineKind::Key, iniTrimmed(raw.substr(0, eq)),
+            values == IniValues::Raw ? value : iniUnquoted(iniTrimmed(value))};
 }
 
 // Calls `f` with each line of `bytes`, without its line end. A line ends at CR LF,
@@ -75,6 +60,21 @@ void forEachLine(std::string_view bytes, F&& f) {
 }
 
 } // namespace
+
+std::string_view iniTrimmed(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
+    return s.substr(b, e - b);
+}
+
+std::string_view iniUnquoted(std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, v.size() - 2);
+    return v;
+}
 
 bool iniNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size())

@@ -24,6 +24,13 @@ void parseIni(std::string_view bytes, const std::function<void(std::string_view)
 // ASCII letters compared without regard to case; other bytes exactly.
 bool iniNamesEqual(std::string_view a, std::string_view b);
 
+// The two steps by which a key's value is read from the text after its "=", in this
+// order: blanks (blank, tab, CR, vertical tab, form feed, end-of-file mark) dropped at
+// both ends, then one pair of matching enclosing quotes (' or ") dropped. A value
+// that neither step changes, and that holds no line break, reads back as written.
+std::string_view iniTrimmed(std::string_view value);
+std::string_view iniUnquoted(std::string_view value);
+
 // How key values are read. `Trimmed` follows the line rules above. `Raw` takes every
 // byte after the first "=" as it stands, blanks and quotes included, so that a
 // value written by setValue reads back unchanged (the stored-values file, whose

@@ -9,6 +9,7 @@
 #include "text/TurkishUpperCase.h"
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kartavel::reg {
@@ -48,9 +49,12 @@ void afterEditPost(store::Catalogue& catalogue) {
     if (const auto& before = t.previousValues()) {
         const std::string oldName = store::valueText(store::FieldType::String,
                                                      before->cells[static_cast<std::size_t>(adi)]);
-        if (auto refusal = checkArchiveRename(t, oldName, name)) {
+        auto refusal = checkArchiveEdit(currentArchiveFields(t));
+        std::optional<std::string> message = refusal ? std::optional(std::move(refusal->message))
+                                                     : checkArchiveRename(t, oldName, name);
+        if (message) {
             t.restorePreviousValues();
-            throw RenameRefused(*refusal);
+            throw EditRefused(*message);
         }
         if (oldName != name) {
             from = capture::contentFilePath(oldName);
@@ -71,14 +75,20 @@ void afterEditPost(store::Catalogue& catalogue) {
     t.locate(cols::ARSIV_ADI, name, false);
 }
 
-std::optional<std::string> checkArchiveEdit(const ArchiveEdit& e) {
-    if (auto refusal =
-            checkRecordTexts(e.name.value_or(std::string()), e.code.value_or(std::string())))
-        return refusal;
-    for (const auto* t : {&e.name, &e.code, &e.group, &e.subGroup})
-        if (*t && !store::tableFileCanHold(**t))
-            return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + **t;
-    return std::nullopt;
+std::optional<EditRefusal> checkArchiveEdit(const ArchiveEdit& e) {
+    auto refused = [](std::optional<std::string> message, ArchiveField field) {
+        return message ? std::optional(EditRefusal{std::move(*message), field}) : std::nullopt;
+    };
+    const std::string none;
+    if (auto r = refused(checkRecordTexts(e.name.value_or(none), {}), ArchiveField::Name))
+        return r;
+    if (auto r = refused(checkRecordTexts({}, e.code.value_or(none)), ArchiveField::Code))
+        return r;
+    if (auto r = refused(tableTextRefusal(labels::kGroup, groupText(e.group.value_or(none))),
+                         ArchiveField::Group))
+        return r;
+    return refused(tableTextRefusal(labels::kSubGroup, groupText(e.subGroup.value_or(none))),
+                   ArchiveField::SubGroup);
 }
 
 std::optional<std::string> checkArchiveRename(const store::RecordTable& KayitOrj_T,
@@ -96,8 +106,38 @@ std::optional<std::string> checkArchiveRename(const store::RecordTable& KayitOrj
     return contentFileNameRefusal(newName);
 }
 
-void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& e) {
-    auto& t = catalogue.KayitOrj_T;
+std::optional<EditRefusal> checkArchiveSave(const store::RecordTable& KayitOrj_T,
+                                            const ArchiveEdit& edit) {
+    if (auto refusal = checkArchiveEdit(edit))
+        return refusal;
+    if (!edit.name)
+        return std::nullopt;
+    const auto& records = KayitOrj_T.records();
+    const auto stored = std::find_if(records.begin(), records.end(), [&](const store::Record& r) {
+        return r.id == KayitOrj_T.bookmark();
+    });
+    if (stored == records.end())
+        return std::nullopt;
+    const int adi = KayitOrj_T.requireField(cols::ARSIV_ADI);
+    if (auto refusal = checkArchiveRename(KayitOrj_T, store::cellText(*stored, adi), *edit.name))
+        return EditRefusal{std::move(*refusal), ArchiveField::Name};
+    return std::nullopt;
+}
+
+ArchiveEdit currentArchiveFields(const store::RecordTable& t) {
+    ArchiveEdit e;
+    e.name = t.asString(cols::ARSIV_ADI);
+    e.code = t.asString(cols::OZEL_KODU);
+    e.date = t.asDate(t.requireField(cols::TARIHI));
+    e.group = t.asString(cols::GRUBU);
+    e.subGroup = t.asString(cols::ALTGRUB);
+    const std::string media = t.asString(cols::CDDVD);
+    if (media.size() == 1 && media[0] >= '0' && media[0] <= '2')
+        e.mediaKind = media[0] - '0';
+    return e;
+}
+
+void applyArchiveEdit(store::RecordTable& t, const ArchiveEdit& e) {
     t.edit();
     if (e.date)
         t.setDate(t.requireField(cols::TARIHI), *e.date);
@@ -111,6 +151,11 @@ void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& e) {
         t.setString(cols::GRUBU, *e.group);
     if (e.subGroup)
         t.setString(cols::ALTGRUB, *e.subGroup);
+}
+
+void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& e) {
+    auto& t = catalogue.KayitOrj_T;
+    applyArchiveEdit(t, e);
     // The save steps run in the register's after-post hook, where the record's
     // earlier values are still known.
     auto hook = std::exchange(t.afterPost, [&](store::RecordTable&) { afterEditPost(catalogue); });

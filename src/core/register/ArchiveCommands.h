@@ -44,10 +44,20 @@ struct ArchiveEdit {
     std::optional<int> mediaKind;                    // 0 "Dvd", 1 "Cd", 2 "Klasör"
 };
 
-// What the edit window's fields never let through: a name over 40 characters or
-// with a blank at either end, a special code over 50, a text the register's code
-// page cannot hold. The message of the first, or nothing.
-std::optional<std::string> checkArchiveEdit(const ArchiveEdit& edit);
+// The edit window's fields, for telling which one a refusal is about.
+enum class ArchiveField { Date, Code, Name, Group, SubGroup, MediaKind };
+
+struct EditRefusal {
+    std::string message;
+    ArchiveField field;
+};
+
+// What the register could not hold or give back of the edit: a name over 40
+// characters, a special code over 50, or a text that the register would not give
+// back as it was written (tableTextRefusal: a blank at either end, enclosing
+// quotes, a line break, a character its code page lacks). The refusal of the first
+// field, in the order name, special code, group, sub-group; or nothing.
+std::optional<EditRefusal> checkArchiveEdit(const ArchiveEdit& edit);
 
 // Whether the register's current record, the archive called `oldName`, may take
 // `newName`: not an empty name, one that can be a content file's name in the data
@@ -57,25 +67,43 @@ std::optional<std::string> checkArchiveEdit(const ArchiveEdit& edit);
 std::optional<std::string> checkArchiveRename(const store::RecordTable& KayitOrj_T,
                                               std::string_view oldName, std::string_view newName);
 
-// A rename refused by checkArchiveRename once the record was posted; the record is
-// back as it was.
-class RenameRefused : public std::runtime_error {
+// Every check of a save of the current record, as the edit window's "Kaydet" and
+// the CLI's edit run them: checkArchiveEdit, then checkArchiveRename from the name
+// the record is stored under (while it is being edited, not the edit's). The first
+// refusal, or nothing.
+std::optional<EditRefusal> checkArchiveSave(const store::RecordTable& KayitOrj_T,
+                                            const ArchiveEdit& edit);
+
+// Every field of the current record as it now stands (the edit buffer while it is
+// being edited), as an edit that would store it. A medium kind other than "0", "1"
+// or "2" is left out.
+ArchiveEdit currentArchiveFields(const store::RecordTable& KayitOrj_T);
+
+// Puts the current record into editing and writes the edit's fields into it,
+// without posting.
+void applyArchiveEdit(store::RecordTable& KayitOrj_T, const ArchiveEdit& edit);
+
+// A save refused once the record was posted (the checks above, run again on what
+// was posted); the record is back as it was.
+class EditRefused : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
 // Edits the register's current record and posts it, then runs the save steps of
 // afterEditPost, as the edit window's "Kaydet" does. Call it only after the checks
-// have passed. Throws platform::WriteError when the register cannot be written.
+// have passed. Throws platform::WriteError when the register cannot be written, and
+// EditRefused; the record is then as it was.
 void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& edit);
 
 // Runs after each post of the register while the edit window is open: a changed
 // name takes its content file along (a rename that fails is not reported, and it
 // never replaces another archive's file), the register is written, and the record
 // with the posted name becomes current again. When the register cannot be written
-// (platform::WriteError) the content file is moved back. A new name that
-// checkArchiveRename refuses changes nothing and throws RenameRefused: the archive
-// would lose its content file, or share another's.
+// (platform::WriteError) the content file is moved back. A posted record that the
+// checks of checkArchiveSave refuse changes nothing and throws EditRefused: a new
+// name could lose the archive its content file or share another's, and a text the
+// register would not give back would do the same at the next start.
 void afterEditPost(store::Catalogue& catalogue);
 
 } // namespace kartavel::reg

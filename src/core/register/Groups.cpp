@@ -1,5 +1,7 @@
 #include "Groups.h"
 
+#include "RecordFields.h"
+
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "store/CatalogueSchemas.h"
@@ -30,12 +32,17 @@ void loadIfPresent(RecordTable& t, const std::filesystem::path& file) {
         store::RxMemoryLoadFromFile(t, file);
 }
 
-// The tests both lists share before the duplicate test.
-std::optional<PostRefusal> checkName(std::string_view name) {
+// The tests both lists share before the duplicate test. A text the file would not
+// give back stays in editing, to be corrected.
+std::optional<PostRefusal> checkName(std::string_view label, std::string_view name,
+                                     std::string_view note) {
     if (name.empty())
         return PostRefusal{std::string(kNoGroupName), true};
     if (name == kDefaultGroup)
         return PostRefusal{std::string(kDigerReserved), false};
+    for (auto [fieldLabel, text] : {std::pair{label, name}, {labels::kNote, note}})
+        if (auto refusal = tableTextRefusal(fieldLabel, text))
+            return PostRefusal{std::move(*refusal), true};
     return std::nullopt;
 }
 
@@ -60,8 +67,8 @@ bool sameSubGroup(const store::Record& r, int anagrup, int altgrup, std::string_
 
 } // namespace
 
-std::optional<PostRefusal> checkGroupPost(std::string_view name) {
-    if (auto r = checkName(name))
+std::optional<PostRefusal> checkGroupPost(std::string_view name, std::string_view note) {
+    if (auto r = checkName(labels::kGroupName, name, note))
         return r;
     RecordTable Kontrol(store::schemas::GrupF_Kontrol());
     loadIfPresent(Kontrol, groupsPath());
@@ -72,9 +79,13 @@ std::optional<PostRefusal> checkGroupPost(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<PostRefusal> checkSubGroupPost(std::string_view group, std::string_view name) {
-    if (auto r = checkName(name))
+std::optional<PostRefusal> checkSubGroupPost(std::string_view group, std::string_view name,
+                                             std::string_view note) {
+    if (auto r = checkName(labels::kSubGroupName, name, note))
         return r;
+    // The group's name is written with each of its sub-groups.
+    if (auto refusal = tableTextRefusal(labels::kGroupName, group))
+        return PostRefusal{std::move(*refusal), false};
     const auto file = subGroupsPath();
     if (!platform::fileExists(file))
         return std::nullopt;
@@ -135,7 +146,7 @@ std::optional<std::string> GroupList::subGroupsRefusal() const {
 void GroupList::beforePost(RecordTable& t) {
     if (loading_)
         return;
-    if (const auto r = checkGroupPost(t.asString(cols::GRUBU)))
+    if (const auto r = checkGroupPost(t.asString(cols::GRUBU), t.asString(cols::ACIKLAMA)))
         refuse(dialogue_, t, *r);
 }
 
@@ -208,8 +219,8 @@ void SubGroupList::load() {
 void SubGroupList::beforePost(RecordTable& t) {
     if (loading_)
         return;
-    const std::string name = t.asString(cols::ALTGRUP);
-    if (const auto r = checkSubGroupPost(group_, name))
+    if (const auto r =
+            checkSubGroupPost(group_, t.asString(cols::ALTGRUP), t.asString(cols::ACIKLAMA)))
         refuse(dialogue_, t, *r);
     t.setString(cols::ANAGRUP, group_);
     // An edited row takes the place of its entry in the full table, so the file does

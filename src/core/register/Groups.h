@@ -32,13 +32,16 @@ struct PostRefusal {
     bool keepEditing = false;
 };
 
-// The posting tests of a group name, in their order: no name, "Diger" (exactly), a
-// name already stored in "GRUB.DB" (exactly). Nothing when the post may proceed.
-std::optional<PostRefusal> checkGroupPost(std::string_view name);
+// The posting tests of a group and its description, in their order: no name,
+// "Diger" (exactly), a name or a description that "GRUB.DB" would not give back as
+// written (tableTextRefusal; the row stays in editing), a name already stored in
+// "GRUB.DB" (exactly). Nothing when the post may proceed.
+std::optional<PostRefusal> checkGroupPost(std::string_view name, std::string_view note = {});
 
-// The same for a sub-group of `group`; the duplicate test looks for the pair in
-// "ALTGRUB.DB" and is skipped while that file does not exist.
-std::optional<PostRefusal> checkSubGroupPost(std::string_view group, std::string_view name);
+// The same for a sub-group of `group`, whose name is tested too; the duplicate test
+// looks for the pair in "ALTGRUB.DB" and is skipped while that file does not exist.
+std::optional<PostRefusal> checkSubGroupPost(std::string_view group, std::string_view name,
+                                             std::string_view note = {});
 
 // How the lists talk to the user: the information box and the Yes/No question.
 struct Dialogue {

@@ -1,10 +1,12 @@
 #include "Lending.h"
 
 #include "NewArchive.h"
+#include "RecordFields.h"
 #include "browse/MainList.h"
 #include "store/Catalogue.h"
 #include "store/CatalogueSchemas.h"
 #include "store/TableFile.h"
+#include "text/Utf8.h"
 
 namespace kartavel::reg {
 
@@ -29,14 +31,22 @@ bool isFilteredDescriptionCharacter(char c) {
     return isFilteredNameCharacter(c);
 }
 
-std::optional<std::string> checkLend(const LendInput& in) {
+std::optional<std::string> checkLend(const LendInput& in, std::string_view archiveName) {
     if (in.person.empty())
         return "Emanet verilenin adını girmediniz...";
     if (!in.given || *in.given <= 0)
         return "Verilme tarihini girmediniz...";
-    for (const std::string* t : {&in.person, &in.note})
-        if (!store::tableFileCanHold(*t))
-            return "Emanet bilgilerinde kaydedilemeyen karakter var: " + *t;
+    // Each text as the lending table keeps it; the archive's name must come back
+    // whole, or the archive would no longer show as lent.
+    const struct {
+        std::string_view label, text;
+        std::size_t size;
+    } texts[] = {{labels::kPerson, in.person, kPersonLength},
+                 {labels::kNote, in.note, kNoteLength},
+                 {labels::kName, archiveName, kArchiveLength}};
+    for (const auto& t : texts)
+        if (auto refusal = tableTextRefusal(t.label, text::leftCharacters(t.text, t.size)))
+            return refusal;
     return std::nullopt;
 }
 

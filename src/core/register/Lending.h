@@ -2,6 +2,7 @@
 
 #include "store/RecordTable.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,10 +37,16 @@ struct LendInput {
 // A character the description field discards as it is typed.
 bool isFilteredDescriptionCharacter(char c);
 
-// The checks of "Emanet Ver", in their order: the person, the lending date, then
-// that every text fits the lending file's code page. The message of the first that
-// fails, or nothing.
-std::optional<std::string> checkLend(const LendInput& input);
+// The widths of the lending table's text columns, in characters.
+inline constexpr std::size_t kArchiveLength = 75;
+inline constexpr std::size_t kPersonLength = 60;
+inline constexpr std::size_t kNoteLength = 100;
+
+// The checks of "Emanet Ver" for the archive of that name, in their order: the
+// person, the lending date, then that the lending file gives every text back as it
+// is written, the person, the note and the archive's name as the table keeps them
+// (tableTextRefusal). The message of the first that fails, or nothing.
+std::optional<std::string> checkLend(const LendInput& input, std::string_view archiveName);
 
 // Appends the archive's lending record to the lending window's table (TESLIMTARIHI
 // day 0 when no return date is given) and rewrites "EMANET.DB" from it. Call it only

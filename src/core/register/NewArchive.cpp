@@ -88,11 +88,8 @@ std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
     if (auto taken = archiveNameTaken(KayitOrj_T, in.name))
         return taken;
 
-    if (auto tooLong = checkRecordTexts(in.name, in.code))
-        return tooLong;
-    for (const std::string* t : {&in.code, &in.name, &in.group, &in.subGroup})
-        if (!store::tableFileCanHold(*t))
-            return "Arşiv bilgilerinde kaydedilemeyen karakter var: " + *t;
+    if (auto refusal = checkArchiveTexts(in.name, in.code, in.group, in.subGroup))
+        return refusal;
     if (auto refusal = contentFileNameRefusal(in.name))
         return refusal;
     return std::nullopt;
@@ -101,9 +98,9 @@ std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
 NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiveInput& in,
                                     capture::Progress& scan, capture::Progress& write) {
     NewArchiveResult result;
-    // Nothing is written for a text the register cannot hold whole.
-    if (auto tooLong = checkRecordTexts(in.name, in.code)) {
-        result.message = std::move(*tooLong);
+    // Nothing is written for a text the register cannot hold whole or give back.
+    if (auto refusal = checkArchiveTexts(in.name, in.code, in.group, in.subGroup)) {
+        result.message = std::move(*refusal);
         return result;
     }
     const capture::ArsivAktarResult written = capture::ArsivAktar(in.path, in.name, scan, write);

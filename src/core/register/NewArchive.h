@@ -44,11 +44,11 @@ std::vector<std::string> groupChoices();
 std::vector<std::string> subGroupChoices(std::string_view group);
 
 // The checks of "Kaydet", in their order; the message of the first that fails, or
-// nothing. After the window's five checks come three that keep the catalogue
-// whole: the name and the special code must fit the register (checkRecordTexts),
-// every text must fit the register's code page, and no file of the data folder may
-// already carry the archive's content-file name (on a file system that ignores
-// letter case, names the Turkish fold keeps apart can still meet there).
+// nothing. After the window's five checks come two that keep the catalogue whole:
+// every text must fit the register and come back from it as it was written
+// (checkArchiveTexts), and no file of the data folder may already carry the
+// archive's content-file name (on a file system that ignores letter case, names the
+// Turkish fold keeps apart can still meet there).
 std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,
                                            const NewArchiveInput& input);
 
@@ -61,7 +61,8 @@ struct NewArchiveResult {
 
 // Scans the folder, writes the content file, appends the archive's record to the
 // register and writes the register. Call it only after the checks have passed; a
-// name or code the register cannot hold is refused here too, with nothing written.
+// text the register cannot hold or give back is refused here too, with nothing
+// written.
 // Throws platform::WriteError when a file cannot be written; nothing of the
 // registration stays behind then (no content file, no record).
 NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiveInput& input,

@@ -3,6 +3,7 @@
 #include "capture/ArchiveName.h"
 #include "platform/FileSystem.h"
 #include "store/CatalogueSchemas.h"
+#include "store/TableFile.h"
 #include "text/TurkishUpperCase.h"
 #include "text/Utf8.h"
 
@@ -10,16 +11,38 @@
 
 namespace kartavel::reg {
 
+std::optional<std::string> tableTextRefusal(std::string_view label, std::string_view text) {
+    const auto fault = store::tableTextFault(text);
+    if (!fault)
+        return std::nullopt;
+    switch (*fault) {
+    case store::TableTextFault::Blank:
+        return std::string(label) + " alanının başında ya da sonunda boşluk olamaz...";
+    case store::TableTextFault::Quotes:
+        return std::string(label) + " tırnak işaretleri arasında olamaz...";
+    case store::TableTextFault::Character:
+        break;
+    }
+    return std::string(label) + " alanında kaydedilemeyen karakter var...";
+}
+
 std::optional<std::string> checkRecordTexts(std::string_view name, std::string_view code) {
     if (text::characterCount(name) > kNameLength)
         return "Arşiv Adı en fazla 40 karakter olabilir...";
-    // The table file keeps no blank at either end of a value: the name read back
-    // would no longer be the content file's.
-    if (!name.empty() && (name.front() == ' ' || name.back() == ' '))
-        return "Arşiv Adının başında ya da sonunda boşluk olamaz...";
+    if (auto refusal = tableTextRefusal(labels::kName, name))
+        return refusal;
     if (text::characterCount(code) > kCodeLength)
         return "Özel Kodu en fazla 50 karakter olabilir...";
-    return std::nullopt;
+    return tableTextRefusal(labels::kCode, code);
+}
+
+std::optional<std::string> checkArchiveTexts(std::string_view name, std::string_view code,
+                                             std::string_view group, std::string_view subGroup) {
+    if (auto refusal = checkRecordTexts(name, code))
+        return refusal;
+    if (auto refusal = tableTextRefusal(labels::kGroup, groupText(group)))
+        return refusal;
+    return tableTextRefusal(labels::kSubGroup, groupText(subGroup));
 }
 
 std::optional<std::string> archiveNameTaken(const store::RecordTable& KayitOrj_T,

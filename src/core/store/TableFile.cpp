@@ -23,6 +23,18 @@ bool tableFileCanHold(std::string_view text) {
     return !hasLineBreak(text) && text::fitsCp1254(text);
 }
 
+std::optional<TableTextFault> tableTextFault(std::string_view text) {
+    if (!tableFileCanHold(text))
+        return TableTextFault::Character;
+    // The blanks and quotes the reader drops are ASCII, the same byte in the code
+    // page as in UTF-8, so the text can be tested as it is held.
+    if (platform::iniTrimmed(text) != text)
+        return TableTextFault::Blank;
+    if (platform::iniUnquoted(text) != text)
+        return TableTextFault::Quotes;
+    return std::nullopt;
+}
+
 std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path) {
     if (table.editing())
         table.post();

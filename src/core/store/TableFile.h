@@ -3,6 +3,7 @@
 #include "RecordTable.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 // Moving whole tables between memory and the data folder.
@@ -18,6 +19,16 @@ std::string tableFileBytes(RecordTable& table, const std::filesystem::path& path
 // True when the text can stand as a value in a table file: every character has a
 // byte in code page 1254, and there is no line break.
 bool tableFileCanHold(std::string_view text);
+
+// Why a text written into a table file would not be read back as it was, if it
+// would not: the file form knows no quoting, and its reader takes values as the
+// platform's profile-string reader does.
+enum class TableTextFault {
+    Character, // a line break, or a character code page 1254 lacks: it cannot be written
+    Blank,     // a blank at either end, which the reader drops
+    Quotes,    // enclosed in one pair of matching quotes, which the reader drops
+};
+std::optional<TableTextFault> tableTextFault(std::string_view text);
 
 // Rewrites the table file from the table, replacing the old file in one step; an
 // empty table deletes the file. Afterwards the table is on the record that was

@@ -176,7 +176,7 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent), IloStorage1(access::makeIlo
             guarded([&] {
                 try {
                     reg::afterEditPost(catalogue);
-                } catch (const reg::RenameRefused& refusal) {
+                } catch (const reg::EditRefused& refusal) {
                     ShowInfo(QString::fromStdString(refusal.what()));
                 }
             });

@@ -167,7 +167,7 @@ void TK_EmanetF::IloWinButton1Click() {
         if (mode_ == 1) {
             const reg::LendInput in{EditEmanetAdi_->text().toStdString(), serialDay(VerilmeTarihi_),
                                     serialDay(TeslimTarihi_), EditAciklama_->text().toStdString()};
-            if (const auto refusal = reg::checkLend(in)) {
+            if (const auto refusal = reg::checkLend(in, archiveName_)) {
                 ShowInfo(qs(*refusal));
                 return;
             }

@@ -221,7 +221,7 @@ private Q_SLOTS:
     // catalogue's own checks, and nothing is written.
     void namesThatNameNoFileOfTheDataFolderAreRefused() {
         const QString noFile = u(" adı dosya adı olarak kullanılamaz...");
-        const QString blank = u("Arşiv Adının başında ya da sonunda boşluk olamaz...");
+        const QString blank = u("Arşiv Adı alanının başında ya da sonunda boşluk olamaz...");
         const struct {
             QString name;
             QString message;
@@ -231,6 +231,7 @@ private Q_SLOTS:
             {QStringLiteral("CON"), QStringLiteral("CON") + noFile},
             {QStringLiteral("com1"), QStringLiteral("com1") + noFile},
             {QStringLiteral("Yedek "), blank},
+            {u("'Tek Tırnak'"), u("Arşiv Adı tırnak işaretleri arasında olamaz...")},
         };
         open();
         for (const auto& c : cases) {
