@@ -46,6 +46,16 @@ TEST_F(CliGroups, GroupsAreAddedListedAndRefusedAsInTheWindow) {
         {{"groups", "add", "Diger"}, 1, "", "( Diger ) Grup adı varsayılan olarak tanımlıdır...\n"},
         {{"groups", "add", ""}, 1, "", "Grup adını girmediniz...\n"},
         {{"groups", "add", "m\xC3\xBCzik"}, 0, "", ""},
+        // GRUB.DB would give these back as "Film": a second row of that name.
+        {{"groups", "add", "Film "},
+         1,
+         "",
+         "Grup Adı alanının başında ya da sonunda boşluk olamaz...\n"},
+        {{"groups", "add", "'Film'"}, 1, "", "Grup Adı tırnak işaretleri arasında olamaz...\n"},
+        {{"groups", "add", "Dizi", "--note", "\"eski\""},
+         1,
+         "",
+         "Açıklama tırnak işaretleri arasında olamaz...\n"},
         {{"groups", "list"}, 0, "Müzik\tŞarkı\nFilm\t\nmüzik\t\n", ""},
         {{"groups", "add"}, 2, "", "groups: list, add GRUP ya da delete GRUP bekleniyor.\n"},
         {{"groups", "show", "x"}, 2, "", "groups: list, add GRUP ya da delete GRUP bekleniyor.\n"},
@@ -76,6 +86,9 @@ TEST_F(CliGroups, SubGroupsAndDeletingAGroupWithThem) {
     auto r = run({"subgroups", "Film", "add", "Yerli"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "Bu grup adı kaydedilmiştir !\n");
+    r = run({"subgroups", "Film", "add", " Yerli"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Alt Grup Adı alanının başında ya da sonunda boşluk olamaz...\n");
     r = run({"subgroups", "Film", "list"});
     EXPECT_EQ(r.out, "Yerli\t\nYabanci\t\n");
     r = run({"subgroups", "Dizi", "list"});
@@ -134,6 +147,12 @@ TEST_F(CliGroups, EditChangesTheRecordAndMovesItsContentFile) {
               "Arşiv Adı en fazla 40 karakter olabilir...\n"},
              {{"edit", "Yedek", "--code", std::string(51, 'k')},
               "Özel Kodu en fazla 50 karakter olabilir...\n"},
+             {{"edit", "Yedek", "--new-name", "'q'"},
+              "Arşiv Adı tırnak işaretleri arasında olamaz...\n"},
+             {{"edit", "Yedek", "--new-name", "Yedek "},
+              "Arşiv Adı alanının başında ya da sonunda boşluk olamaz...\n"},
+             {{"edit", "Yedek", "--sub", "\"Pop\""},
+              "Alt Grubu tırnak işaretleri arasında olamaz...\n"},
              {{"edit", "Yok", "--code", "K"}, "Yok adında arşiv bulunamadı...\n"}}) {
         const auto r = run(args);
         EXPECT_EQ(r.code, 1);
