@@ -138,6 +138,12 @@ ArchiveEdit currentArchiveFields(const store::RecordTable& t) {
 }
 
 void applyArchiveEdit(store::RecordTable& t, const ArchiveEdit& e) {
+    // Bound views are told once, when every field is in.
+    t.disableControls();
+    struct Resume {
+        store::RecordTable& t;
+        ~Resume() { t.enableControls(); }
+    } resume{t};
     t.edit();
     if (e.date)
         t.setDate(t.requireField(cols::TARIHI), *e.date);

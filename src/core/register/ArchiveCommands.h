@@ -80,7 +80,7 @@ std::optional<EditRefusal> checkArchiveSave(const store::RecordTable& KayitOrj_T
 ArchiveEdit currentArchiveFields(const store::RecordTable& KayitOrj_T);
 
 // Puts the current record into editing and writes the edit's fields into it,
-// without posting.
+// without posting; the table's bound views are told once, afterwards.
 void applyArchiveEdit(store::RecordTable& KayitOrj_T, const ArchiveEdit& edit);
 
 // A save refused once the record was posted (the checks above, run again on what

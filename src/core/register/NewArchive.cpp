@@ -11,6 +11,7 @@
 #include "text/TurkishUpperCase.h"
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace kartavel::reg {
@@ -72,6 +73,13 @@ std::vector<std::string> subGroupChoices(std::string_view group) {
     return columnOf(
         store::schemas::AltGrubu_Rx(), store::files::kSubGroups, cols::ALTGRUP,
         [group](const store::RecordTable& t) { return t.asString(cols::ANAGRUP) == group; });
+}
+
+bool subGroupBelongs(std::string_view group, std::string_view subGroup) {
+    if (subGroup.empty())
+        return true;
+    const auto choices = subGroupChoices(group);
+    return std::find(choices.begin(), choices.end(), subGroup) != choices.end();
 }
 
 std::optional<std::string> checkNewArchive(const store::RecordTable& KayitOrj_T,

@@ -43,6 +43,10 @@ std::vector<std::string> groupChoices();
 // group is exactly `group`, in file order; none for an empty group.
 std::vector<std::string> subGroupChoices(std::string_view group);
 
+// Whether a record may keep `subGroup` under `group`: an empty sub-group always,
+// another only when it is one of the group's choices (exact comparison).
+bool subGroupBelongs(std::string_view group, std::string_view subGroup);
+
 // The checks of "Kaydet", in their order; the message of the first that fails, or
 // nothing. After the window's five checks come two that keep the catalogue whole:
 // every text must fit the register and come back from it as it was written

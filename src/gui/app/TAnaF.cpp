@@ -159,6 +159,7 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent), IloStorage1(access::makeIlo
     buildStatusBar();
     buildMenu();
 
+    keepEscForPopups();
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, &QWidget::close);
 

@@ -8,13 +8,18 @@
 #include "platform/FileSystem.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace kartavel::gui {
 
@@ -110,7 +115,51 @@ void guardFileWork(const std::function<void()>& work) {
     }
 }
 
+namespace {
+
+// Esc while a drop-down list or a calendar is open closes that pop-up and nothing
+// else. Qt closes a combo box's list while it offers the key to the shortcuts, and
+// then runs the window's Esc command anyway: the window would close and take what
+// was typed with it.
+class PopupEscape : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return QObject::eventFilter(watched, event);
+        if (type == QEvent::ShortcutOverride) {
+            QWidget* popup = QApplication::activePopupWidget();
+            if (!popup)
+                return false;
+            popup->close();
+            // The key that follows belongs to the pop-up too, not to the window.
+            pressTaken_ = true;
+            event->accept();
+            return true;
+        }
+        return std::exchange(pressTaken_, false);
+    }
+
+private:
+    bool pressTaken_ = false;
+};
+
+} // namespace
+
+void keepEscForPopups() {
+    static QPointer<PopupEscape> filter;
+    if (filter || !qApp)
+        return;
+    filter = new PopupEscape(qApp);
+    qApp->installEventFilter(filter);
+}
+
 QAction* closeAction(QWidget* window, const char* objectName, std::function<void()> close) {
+    keepEscForPopups();
     auto* a = new QAction(QStringLiteral("Kapat"), window);
     a->setObjectName(QString::fromLatin1(objectName));
     a->setShortcut(QKeySequence(Qt::Key_Escape));

@@ -53,6 +53,11 @@ void fillChoices(QComboBox* combo, const std::vector<std::string>& choices);
 // the general error box.
 void guardFileWork(const std::function<void()>& work);
 
+// Makes Esc, while a drop-down list or a calendar is open, close that pop-up only;
+// a second Esc then reaches the window. Once for the program; closeAction and the
+// main window call it.
+void keepEscForPopups();
+
 // The window's close action ("Kapat", Esc), running `close`.
 QAction* closeAction(QWidget* window, const char* objectName, std::function<void()> close);
 

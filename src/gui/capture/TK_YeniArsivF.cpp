@@ -151,7 +151,12 @@ void TK_YeniArsivF::buildFields() {
 }
 
 void TK_YeniArsivF::showEvent(QShowEvent* event) {
-    FormShow();
+    // Once, when the window opens: a window restored from the task bar keeps its
+    // date and its focus.
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
     QDialog::showEvent(event);
 }
 

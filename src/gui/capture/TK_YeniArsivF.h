@@ -103,6 +103,7 @@ private:
     TILOProgress* ILOProgress1_ = nullptr;
     QAction* Kapat_ = nullptr;
     QPointer<QWidget> focusBefore_;
+    bool shown_ = false;
     bool registering_ = false;
     bool closeRequested_ = false;
 };

@@ -379,6 +379,9 @@ void TF_ArsivF::ListViewAyarla() {
 }
 
 void TF_ArsivF::IQGrap1Click() {
+    // A date half typed is no empty one: the list would show what was not asked for.
+    if (refuseUnfinishedDate({DateEdit1_, DateEdit2_}))
+        return;
     Filtreleme();
     ListViewAyarla();
 }

@@ -8,6 +8,7 @@
 #include "app/TAnaF.h"
 #include "app/WindowParts.h"
 #include "platform/FileSystem.h"
+#include "register/ArchiveCommands.h"
 #include "register/NewArchive.h"
 #include "store/CatalogueSchemas.h"
 #include "widgets/TBanner.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -28,6 +30,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace kartavel::gui {
 
@@ -45,10 +48,38 @@ void shortcut(QWidget* window, const char* objectName, const QKeySequence& keys,
     window->addAction(a);
 }
 
+// The text part of a list whose value is picked: the user may only shorten what it
+// shows. Any change that adds characters (typing, pasting, dropping, an input
+// method) is refused as a whole; Backspace, Delete and Cut take a part away. A
+// pick from the list sets the text directly and is not tested.
+class PickedValue : public QValidator {
+public:
+    PickedValue(std::function<QString()> shown, QObject* parent)
+        : QValidator(parent), shown_(std::move(shown)) {}
+
+    State validate(QString& input, int&) const override {
+        const QString before = shown_();
+        if (input.size() > before.size())
+            return Invalid;
+        // The same text with one run of characters taken out.
+        qsizetype common = 0;
+        while (common < input.size() && input[common] == before[common])
+            ++common;
+        return before.endsWith(QStringView(input).mid(common)) ? Acceptable : Invalid;
+    }
+
+private:
+    std::function<QString()> shown_;
+};
+
+bool isPopupFocus(const QEvent* event) {
+    return static_cast<const QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+}
+
 } // namespace
 
 TK_ArsivDuzenleF::TK_ArsivDuzenleF(TAnaF& main, QWidget* parent)
-    : QDialog(parent), table_(main.catalogue.KayitOrj_T) {
+    : QDialog(parent), catalogue_(main.catalogue), table_(main.catalogue.KayitOrj_T) {
     setObjectName(QStringLiteral("K_ArsivDuzenleF"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -176,10 +207,16 @@ QComboBox* TK_ArsivDuzenleF::listField(QWidget* parent, const char* objectName,
         if (combo->currentText() != v)
             combo->setEditText(v);
     });
-    connect(combo, &QComboBox::textActivated, link,
-            [link](const QString& t) { link->setText(t.toStdString()); });
-    connect(combo->lineEdit(), &QLineEdit::textEdited, link,
-            [link](const QString& t) { link->setText(t.toStdString()); });
+    combo->setValidator(new PickedValue([link] { return qs(link->text()); }, combo));
+    // What the field shows is what the record holds, and so what is saved.
+    auto take = [this, link](const QString& t) {
+        const std::string before = link->text();
+        link->setText(t.toStdString());
+        if (link->field() == table_.requireField(cols::GRUBU) && link->text() != before)
+            groupChanged();
+    };
+    connect(combo, &QComboBox::textActivated, link, take);
+    connect(combo->lineEdit(), &QLineEdit::textEdited, link, take);
     link->refresh();
     return combo;
 }
@@ -202,7 +239,9 @@ bool TK_ArsivDuzenleF::eventFilter(QObject* watched, QEvent* event) {
     };
     const bool list1 = isList(DBComboBox1_);
     const bool list2 = isList(DBComboBox2_);
-    if ((list1 || list2) && event->type() == QEvent::FocusIn) {
+    // Not when the focus only comes back from the list's own pop-up: refilling the
+    // list then would take away the item being picked.
+    if ((list1 || list2) && event->type() == QEvent::FocusIn && !isPopupFocus(event)) {
         if (list1)
             DBComboBox1Enter();
         else
@@ -221,7 +260,20 @@ bool TK_ArsivDuzenleF::eventFilter(QObject* watched, QEvent* event) {
 
 void TK_ArsivDuzenleF::DBComboBox1Enter() {
     guardFileWork([this] { fillChoices(DBComboBox1_, reg::groupChoices()); });
-    DBComboBox2_->setCurrentIndex(-1);
+    // The sub-group keeps its text: it is what the record holds until the group
+    // changes (groupChanged).
+}
+
+void TK_ArsivDuzenleF::groupChanged() {
+    const std::string group = table_.asString(cols::GRUBU);
+    const std::string sub = table_.asString(cols::ALTGRUB);
+    guardFileWork([&] {
+        if (reg::subGroupBelongs(group, sub))
+            return;
+        auto* link = DBComboBox2_->findChild<TFieldLink*>();
+        link->setText({});
+        link->refresh();
+    });
 }
 
 void TK_ArsivDuzenleF::DBComboBox2Enter() {
@@ -237,16 +289,52 @@ void TK_ArsivDuzenleF::updateCommands() {
     IloWinButton2_->setEnabled(editing);
 }
 
+QWidget* TK_ArsivDuzenleF::field(reg::ArchiveField f) const {
+    switch (f) {
+    case reg::ArchiveField::Date:
+        return DBDateEdit1_->lineEdit();
+    case reg::ArchiveField::Code:
+        return DBEdit1_;
+    case reg::ArchiveField::Name:
+        return DBEdit2_;
+    case reg::ArchiveField::Group:
+        return DBComboBox1_;
+    case reg::ArchiveField::SubGroup:
+        return DBComboBox2_;
+    case reg::ArchiveField::MediaKind:
+        break;
+    }
+    return DBRadioGroup1_->buttons().value(0);
+}
+
 void TK_ArsivDuzenleF::DataSetPost1Execute() {
     if (!table_.editing())
         return;
-    guardFileWork([this] {
+    // A refused or failed save keeps what the user typed, in editing, so it can be
+    // corrected and saved again, or cancelled; the register stays as it is stored.
+    auto refuse = [this](const QString& message, std::optional<reg::ArchiveField> at) {
+        ShowInfo(message);
+        if (at)
+            field(*at)->setFocus();
+    };
+    if (refuseUnfinishedDate({DBDateEdit1_}))
+        return;
+    const reg::ArchiveEdit edit = reg::currentArchiveFields(table_);
+    if (const auto refusal = reg::checkArchiveSave(table_, edit)) {
+        refuse(qs(refusal->message), refusal->field);
+        return;
+    }
+    bool saved = false;
+    guardFileWork([&] {
         try {
-            table_.post(); // the main window's after-post hook saves
-        } catch (const store::Abort&) {
-            // Nothing refuses the register's post; an abandoned one stays open.
+            reg::editCurrentArchive(catalogue_, edit);
+            saved = true;
+        } catch (const reg::EditRefused& refusal) {
+            ShowInfo(qs(refusal.what()));
         }
     });
+    if (!saved && !table_.editing())
+        reg::applyArchiveEdit(table_, edit);
 }
 
 void TK_ArsivDuzenleF::DataSetCancel1Execute() {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "store/RecordTable.h"
+#include "register/ArchiveCommands.h"
+#include "store/Catalogue.h"
 
 #include <QDialog>
 
@@ -54,7 +55,11 @@ protected:
 private:
     QComboBox* listField(QWidget* parent, const char* objectName, std::string_view column);
     void updateCommands();
+    // A group other than the record's: a sub-group it does not have is cleared.
+    void groupChanged();
+    QWidget* field(reg::ArchiveField f) const;
 
+    store::Catalogue& catalogue_;
     store::RecordTable& table_;
     bool shown_ = false;
     int observer_ = 0;

@@ -165,6 +165,8 @@ void TK_EmanetF::FormShow() {
 void TK_EmanetF::IloWinButton1Click() {
     try {
         if (mode_ == 1) {
+            if (refuseUnfinishedDate({VerilmeTarihi_, TeslimTarihi_}))
+                return;
             const reg::LendInput in{EditEmanetAdi_->text().toStdString(), serialDay(VerilmeTarihi_),
                                     serialDay(TeslimTarihi_), EditAciklama_->text().toStdString()};
             if (const auto refusal = reg::checkLend(in, archiveName_)) {

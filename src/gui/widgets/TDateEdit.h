@@ -11,8 +11,10 @@ class QCalendarWidget;
 namespace kartavel::gui {
 
 // A date field with a drop-down calendar: the day typed as dd.MM.yyyy or picked
-// from the calendar (the button, Alt+Down or F4). The field may be cleared; an
-// empty field, or one that names no real day, holds no date.
+// from the calendar (the button, Alt+Down or F4). Digits alone fill the day, the
+// month and the year in turn, as a masked field does: the dots come by themselves.
+// The field may be cleared; an empty field holds no date, and one that names no
+// real day is unfinished and shown in a red frame.
 class TDateEdit : public TButtonEdit {
     Q_OBJECT
 public:
@@ -21,6 +23,9 @@ public:
     static QString format() { return QStringLiteral("dd.MM.yyyy"); }
 
     std::optional<QDate> date() const;
+    // True while the field holds text that names no day: it is neither empty nor a
+    // date, and a window must not take it for either.
+    bool unfinished() const;
     void setDate(std::optional<QDate> date);
     void clear() { setDate(std::nullopt); }
 
@@ -38,6 +43,7 @@ protected:
 
 private:
     void pick(QDate date);
+    void showWhetherFinished();
 
     QCalendarWidget* calendar_ = nullptr;
 };

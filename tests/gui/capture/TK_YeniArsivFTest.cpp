@@ -2,6 +2,7 @@
 
 #include "AccessSteps.h"
 #include "CaptureFixture.h"
+#include "ListSteps.h"
 #include "WindowTestEnv.h"
 #include "app/MainListModel.h"
 #include "app/TAnaF.h"
@@ -93,6 +94,70 @@ private Q_SLOTS:
         src.reset();
         QVERIFY2(env->leftovers().isEmpty(), qPrintable(env->leftovers()));
         env.reset();
+    }
+
+    // The opening steps run once: showing the window again (as restoring it from
+    // the task bar does) keeps the typed date and the focus.
+    void theOpeningRunsOnce() {
+        open();
+        window->RxDateEdit1()->setDate(QDate(2020, 1, 1));
+        focus(window->EditADI());
+        window->hide();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(window->RxDateEdit1()->date(), std::optional<QDate>(QDate(2020, 1, 1)));
+        QCOMPARE(window->focusWidget(), window->EditADI());
+    }
+
+    // A group picked with the mouse; Esc on the open list closes the list only, and
+    // the next Esc the window.
+    void aGroupIsPickedWithTheMouseAndEscClosesTheListFirst() {
+        test::writeFile(env->data / "GRUB.DB",
+                        "[RecNo1]\r\nGRUBU=Muzik\r\n[RecNo2]\r\nGRUBU=Film\r\n");
+        open();
+        fill(u("Yedek"));
+        focus(window->ComboGRUP());
+        test::openListWithMouse(window->ComboGRUP());
+        test::clickListRow(window->ComboGRUP(), 1);
+        QCOMPARE(window->ComboGRUP()->currentText(), QStringLiteral("Film"));
+        test::openListWithMouse(window->ComboGRUP());
+        QTest::keyClick(window->ComboGRUP()->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!window->ComboGRUP()->view()->isVisible());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->EditADI()->text(), u("Yedek"));
+        QCOMPARE(window->ComboGRUP()->currentText(), QStringLiteral("Film"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!window->isVisible());
+    }
+
+    // Digits alone fill the day, the month and the year, as a masked date field does.
+    void aDateIsTypedAsDigits() {
+        open();
+        QLineEdit* date = window->RxDateEdit1()->lineEdit();
+        const struct {
+            QString typed, shown;
+            bool finished;
+        } cases[] = {
+            {QStringLiteral("01012010"), QStringLiteral("01.01.2010"), true},
+            {QStringLiteral("01.01.2010"), QStringLiteral("01.01.2010"), true},
+            {QStringLiteral("1.2.2024"), QStringLiteral("1.2.2024"), true},
+            {QStringLiteral("0101201099"), QStringLiteral("01.01.2010"), true}, // no more room
+            {QStringLiteral("0101"), QStringLiteral("01.01"), false},
+            {QStringLiteral("31022024"), QStringLiteral("31.02.2024"), false}, // no such day
+            {QStringLiteral("ab"), QString(), true},
+        };
+        for (const auto& c : cases) {
+            window->RxDateEdit1()->clear();
+            QTest::keyClicks(date, c.typed);
+            QCOMPARE(date->text(), c.shown);
+            QCOMPARE(window->RxDateEdit1()->unfinished(), !c.finished);
+        }
+        // Backspace takes digits away one by one, the dots with them.
+        window->RxDateEdit1()->clear();
+        QTest::keyClicks(date, QStringLiteral("010"));
+        QTest::keyClick(date, Qt::Key_Backspace);
+        QTest::keyClick(date, Qt::Key_Backspace);
+        QCOMPARE(date->text(), QStringLiteral("01"));
     }
 
     void opensOnTodayAsADvdWithTheGroupButtonShown() {

@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 using namespace kartavel;
+using namespace Qt::StringLiterals;
 using gui::TF_ArsivF;
 using test::Archive;
 using test::L;
@@ -87,6 +88,12 @@ private:
     void type(QLineEdit* edit, const QString& text) {
         edit->clear();
         QTest::keyClicks(edit, text);
+    }
+    // Whether the field is drawn in a red frame.
+    static bool framedInRed(QWidget* w) {
+        const QImage shot = w->grab().toImage();
+        const QColor edge = shot.pixelColor(1, shot.height() / 2);
+        return edge.red() > 200 && edge.green() < 80 && edge.blue() < 80;
     }
     QString mainSelection() const {
         const auto* item = env->main->listModel()->item(env->main->ListView1()->selectedRow());
@@ -217,6 +224,37 @@ private Q_SLOTS:
                                 rows(*window).join(u' ')));
             QCOMPARE(window->countPanel()->text(), QString::number(c.rows.size()));
         }
+    }
+
+    // Digits alone make a date; a date left unfinished is shown as wrong, and the
+    // filter refuses it rather than take it for an empty one.
+    void anUnfinishedDateIsShownAndRefused() {
+        start();
+        const QStringList fromTheTenth = L({"27:Yedek", "28:Odunc", "27:DVDARŞİV"});
+        QLineEdit* from = window->DateEdit1()->lineEdit();
+        type(from, QStringLiteral("10122026"));
+        QCOMPARE(from->text(), QStringLiteral("10.12.2026"));
+        QVERIFY(!framedInRed(from));
+        key(Qt::Key_F2);
+        QCOMPARE(rows(*window), fromTheTenth);
+
+        key(Qt::Key_F3);
+        type(from, QStringLiteral("1012"));
+        QCOMPARE(from->text(), QStringLiteral("10.12"));
+        QVERIFY(framedInRed(from));
+        window->EditARADI()->setFocus();
+        key(Qt::Key_F2);
+        QCOMPARE(env->prompter.take(),
+                 QStringList{u"Bilgi: Tarih eksik ya da hatalı girilmiş. Tarihi gg.aa.yyyy "
+                             u"biçiminde giriniz..."_s});
+        QCOMPARE(rows(*window).size(), 6);
+        QVERIFY(from->hasFocus());
+        from->end(false);
+        QTest::keyClicks(from, QStringLiteral("2026"));
+        QVERIFY(!framedInRed(from));
+        key(Qt::Key_F2);
+        QCOMPARE(rows(*window), fromTheTenth);
+        QVERIFY(env->prompter.take().isEmpty());
     }
 
     void clearingKeepsTheLendingChoiceAndTheSort() {

@@ -93,12 +93,21 @@ private Q_SLOTS:
             e->IloWinButton1()->click();
             messages = env->prompter.take();
             QTest::keyClicks(e->VerilmeTarihi()->lineEdit(), QStringLiteral("11.12.2026"));
+            // A return date half typed is no empty one.
+            QTest::keyClicks(e->TeslimTarihi()->lineEdit(), QStringLiteral("2012"));
+            e->IloWinButton1()->click();
+            messages += env->prompter.take();
+            QCOMPARE(e->focusWidget(), e->TeslimTarihi()->lineEdit());
+            e->TeslimTarihi()->clear();
             QTest::keyClicks(e->EditAciklama(), QStringLiteral("iki \"disk\"/kutu?*:<>\\|"));
             e->IloWinButton1()->click();
         });
         QCOMPARE(seen, L({"Emanet Ver", "Yeni", "", "", "", ""}));
-        QCOMPARE(messages, L({"Bilgi: Emanet verilenin adını girmediniz...",
-                              "Bilgi: Verilme tarihini girmediniz..."}));
+        QCOMPARE(messages,
+                 L({"Bilgi: Emanet verilenin adını girmediniz...",
+                    "Bilgi: Verilme tarihini girmediniz...",
+                    "Bilgi: Tarih eksik ya da hatalı girilmiş. Tarihi gg.aa.yyyy biçiminde "
+                    "giriniz..."}));
         // The description dropped what it never takes; the name kept it.
         QVERIFY(env->lendingFile().find("ARSIV=Yeni\r\nVERILENIADI=Ali/Veli?\r\n"
                                         "VERILMETARIHI=46367\r\nTESLIMTARIHI=0\r\n"

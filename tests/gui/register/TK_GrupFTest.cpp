@@ -17,6 +17,7 @@ using gui::TDBNavigator;
 using gui::TK_AltGrupF;
 using gui::TK_GrupF;
 using test::L;
+using namespace Qt::StringLiterals;
 
 // The group and sub-group windows, opened from the main window and from the
 // new-archive window, driven through their fields, navigator and grid.
@@ -119,6 +120,64 @@ private Q_SLOTS:
         QCOMPARE(script.seen, L({"K_GrupF", "K_AltGrupF"}));
         QCOMPARE(env->prompter.take(), L({"Soru: Grubu Silmek istediğinizden eminmisiniz?"}));
         QVERIFY(!gui::K_GrupF);
+    }
+
+    // "GRUB.DB" and "ALTGRUB.DB" would give these names back as others, the
+    // group's own among them: refused in the fields and in the grid, the row kept
+    // in editing to be corrected, nothing written.
+    void namesTheFilesWouldGiveBackAsOthersAreRefused() {
+        env = std::make_unique<test::RegisterWindowEnv>(std::vector<test::Archive>{},
+                                                        std::vector<std::string>{});
+        const std::string groups = "[RecNo1]\r\nGRUBU=Pop\r\nACIKLAMA=\r\n";
+        const std::string subGroups = "[RecNo1]\r\nANAGRUP=Pop\r\nALTGRUP=Yerli\r\nACIKLAMA=\r\n";
+        test::writeFile(env->data / "GRUB.DB", groups);
+        test::writeFile(env->data / "ALTGRUB.DB", subGroups);
+        const QString blank = QStringLiteral(" alanının başında ya da sonunda boşluk olamaz...");
+        const QString quotes = QStringLiteral(" tırnak işaretleri arasında olamaz...");
+        auto cancel = [](gui::GroupWindowBase* w) {
+            QVERIFY(w->DBEdit1()->link()->table().editing());
+            w->BiDiDBNavigator1()->button(TDBNavigator::nbCancel)->click();
+        };
+        test::ModalScript script;
+        script.then<TK_GrupF>([&](TK_GrupF* w) {
+            for (const QString& name : {QStringLiteral("Pop "), QStringLiteral("'Pop'"),
+                                        QStringLiteral("\"Pop\""), QStringLiteral(" Pop")}) {
+                addRow(w, name);
+                cancel(w);
+            }
+            addRow(w, QStringLiteral("Caz"), QStringLiteral("'eski'"));
+            cancel(w);
+            // The grid's edit goes through the same post.
+            auto* m = w->DBGrid1()->model();
+            w->DBGrid1()->setCurrentIndex(m->index(0, 0));
+            QVERIFY(m->setData(m->index(0, 0), QStringLiteral("'Pop'")));
+            w->BiDiDBNavigator1()->button(TDBNavigator::nbPost)->click();
+            cancel(w);
+            QCOMPARE(env->prompter.take(),
+                     QStringList({u"Bilgi: Grup Adı"_s + blank, u"Bilgi: Grup Adı"_s + quotes,
+                                  u"Bilgi: Grup Adı"_s + quotes, u"Bilgi: Grup Adı"_s + blank,
+                                  u"Bilgi: Açıklama"_s + quotes, u"Bilgi: Grup Adı"_s + quotes}));
+            QCOMPARE(gridRows(w->DBGrid1()), L({"Pop|"}));
+            w->ToolButton1()->click(); // the sub-groups of "Pop"
+            w->ToolButtonKapat()->click();
+        });
+        script.then<TK_AltGrupF>([&](TK_AltGrupF* w) {
+            addRow(w, QStringLiteral("Yerli "));
+            cancel(w);
+            auto* m = w->DBGrid1()->model();
+            w->DBGrid1()->setCurrentIndex(m->index(0, 0));
+            QVERIFY(m->setData(m->index(0, 0), QStringLiteral("\"Yerli\"")));
+            w->BiDiDBNavigator1()->button(TDBNavigator::nbPost)->click();
+            cancel(w);
+            QCOMPARE(env->prompter.take(), QStringList({u"Bilgi: Alt Grup Adı"_s + blank,
+                                                        u"Bilgi: Alt Grup Adı"_s + quotes}));
+            QCOMPARE(gridRows(w->DBGrid1()), L({"Yerli|"}));
+            w->close();
+        });
+        env->main->button(10)->click();
+        QVERIFY2(script.done() && script.errors.isEmpty(), qPrintable(script.errors.join(u'|')));
+        QCOMPARE(file("GRUB.DB"), groups);
+        QCOMPARE(file("ALTGRUB.DB"), subGroups);
     }
 
     void theNewArchiveWindowsStarOpensTheGroupWindow() {
