@@ -45,6 +45,7 @@ for lib in libc6 libstdc++6 libicu72 libqt6core6 libqt6gui6 libqt6widgets6 libqt
     [[ ", $depends" == *", $lib (>= "* ]] || fail "no versioned dependency on $lib: $depends"
 done
 [[ $depends == *qt6-qpa-plugins* ]] || fail "no dependency on the window-system plugins: $depends"
+[[ $depends == *qt6-translations-l10n* ]] || fail "no dependency on Qt's translations: $depends"
 
 dpkg-deb -x "$deb" "$root"
 # Clean: not even a hint.

@@ -3,6 +3,8 @@
 
 KARTAVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev
     qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
+# Qt's own Turkish texts for the dialogs the toolkit draws (qtbase_tr.qm).
+KARTAVEL_BUILD_PACKAGES+=(qt6-translations-l10n)
 KARTAVEL_TEST_PACKAGES=(xvfb xauth)
 # Building and checking the .deb (scripts/check-deb.sh).
 KARTAVEL_TEST_PACKAGES+=(dpkg-dev file desktop-file-utils appstream groff-base)

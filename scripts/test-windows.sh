@@ -12,6 +12,10 @@ mkdir -p "$dir"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 export WINEPREFIX="$PWD/$dir/wine"
+# Wine makes file names outside ASCII (the tests' Turkish ones) only under a UTF-8
+# locale that exists, whatever locale the caller's environment names.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset LANGUAGE
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko to offer
 unset DISPLAY WAYLAND_DISPLAY

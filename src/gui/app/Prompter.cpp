@@ -1,5 +1,7 @@
 #include "Prompter.h"
 
+#include "store/ProgramIdentity.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -34,8 +36,9 @@ bool Prompter::askQuestion(QWidget* parent, const QString& text) {
 }
 
 void Prompter::showError(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent);
+    // The general error box carries the application's title.
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(identity::kApplicationTitle.data()),
+                    text, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("Tamam"));
     box.exec();
 }

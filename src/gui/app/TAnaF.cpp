@@ -158,6 +158,8 @@ TAnaF::TAnaF(QWidget* parent) : QMainWindow(parent), IloStorage1(access::makeIlo
 
     buildStatusBar();
     buildMenu();
+    // Nothing is selected yet, whether or not the first listing comes.
+    UpdateArchiveButtons();
 
     keepEscForPopups();
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -331,15 +333,32 @@ void TAnaF::FormShow() {
 }
 
 void TAnaF::Timer1Timer() {
-    if (!access::storedValuesFileExists()) {
-        timer_->stop();
-        ShowModalForm(K_SifreDegF, this); // the first password
-    }
-    if (loginDue) {
-        timer_->stop();
-        ShowModalForm(K_PasswordF, this);
+    // The program is used only past a login. When the stored values cannot be read
+    // (the password windows read them as they are made) no login can come: the
+    // error is shown and the program ends, as the CLI refuses to start.
+    QString failure;
+    try {
+        if (!access::storedValuesFileExists()) {
+            timer_->stop();
+            ShowModalForm(K_SifreDegF, this); // the first password
+        }
+        if (loginDue) {
+            timer_->stop();
+            ShowModalForm(K_PasswordF, this);
+        }
+    } catch (const std::exception& e) {
+        failure = QString::fromUtf8(e.what());
+    } catch (...) {
+        failure = qs(platform::kUnexpectedError);
     }
     loginDue = false;
+    if (failure.isEmpty())
+        return;
+    timer_->stop();
+    loginFailed_ = true;
+    loggedIn = false;
+    ShowError(failure);
+    close();
 }
 
 void TAnaF::saveWindowState() {

@@ -48,6 +48,9 @@ public:
     access::TIloStorage IloStorage1;
     // Names the data folder in the title too: set at start when the user chose it.
     bool titleShowsDataFolder = false;
+    // True once the login could not be offered (the stored values could not be
+    // read): the window has closed, and the program ends with an error.
+    bool loginFailed() const { return loginFailed_; }
 
     TImageList* ImageList1 = nullptr; // 32 × 32
     TImageList* ImageList2 = nullptr; // 16 × 16
@@ -135,6 +138,7 @@ private:
     std::unique_ptr<FormStorage> storage_;
     bool shown_ = false;
     bool stateSaved_ = false;
+    bool loginFailed_ = false;
 };
 
 // The main window, for the windows that use it; set while it exists.

@@ -37,8 +37,6 @@ int main(int argc, char** argv) {
         return 0;
 
     gui::GuardedApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kartavel"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(identity::kApplicationTitle.data()));
     // The menu entry and the window belong together on the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral(KARTAVEL_APP_ID));
     gui::initResources();
@@ -80,5 +78,6 @@ int main(int argc, char** argv) {
     delete splash;
 
     mainWindow.show();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    return mainWindow.loginFailed() ? 3 : result;
 }

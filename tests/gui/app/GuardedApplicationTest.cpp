@@ -3,9 +3,14 @@
 #include "TestSupport.h"
 #include "app/FormStorage.h"
 #include "platform/FileSystem.h"
+#include "widgets/TDirectoryEdit.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 #include <QtTest>
 
@@ -63,6 +68,49 @@ private Q_SLOTS:
             QCOMPARE(w.clicks, 2);
             QVERIFY(prompter.take().isEmpty());
         }
+    }
+
+    // Every title is exactly the system's text. Once a display name is set, Qt
+    // appends it to every window's title; none is: the display name follows the
+    // application's name.
+    void noDisplayNameIsAppendedToTheTitles() {
+        const QString name = QCoreApplication::applicationName();
+        QCOMPARE(name, QStringLiteral("Kartavel"));
+        QCoreApplication::setApplicationName(QStringLiteral("probe"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+        QCoreApplication::setApplicationName(name);
+    }
+
+    // The dialogs the toolkit draws itself speak Turkish: the folder chooser behind
+    // "..." and the standard buttons.
+    void theToolkitsOwnDialogsSpeakTurkish() {
+        gui::TDirectoryEdit field;
+        field.show();
+        QString title;
+        QStringList texts;
+        QTimer::singleShot(0, [&] {
+            QWidget* chooser = QApplication::activeModalWidget();
+            QVERIFY(chooser);
+            title = chooser->windowTitle();
+            for (const QLabel* l : chooser->findChildren<QLabel*>())
+                texts << l->text();
+            for (const QAbstractButton* b : chooser->findChildren<QAbstractButton*>())
+                texts << b->text();
+            chooser->close();
+        });
+        field.button()->click();
+        QCOMPARE(title, QStringLiteral("Dizin Bul"));
+        for (const char* text : {"Arama konumu:", "&Seç", "İptal"})
+            QVERIFY2(texts.contains(QString::fromUtf8(text)), qPrintable(texts.join(u'|')));
+
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Yes | QDialogButtonBox::No);
+        QStringList buttons;
+        for (const QAbstractButton* b : box.buttons())
+            buttons << b->text();
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({QStringLiteral("&Evet"), QStringLiteral("&Hayır"),
+                                       QStringLiteral("Tamam"), QStringLiteral("İptal")}));
     }
 
     // The settings file is replaced as the catalogue's tables are: a failure at any

@@ -19,7 +19,12 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using namespace kartavel;
 using gui::TAnaF;
@@ -413,6 +418,52 @@ private Q_SLOTS:
                                                QString::fromStdString(data.string()) +
                                                QStringLiteral("\nKlasöre yazılabildiğini "
                                                               "denetleyiniz...")});
+    }
+
+    // No login can be offered when the stored values cannot be read: the program
+    // shows the read error and ends, and its main window is never used.
+    void storedValuesThatCannotBeReadEndTheProgram() {
+        const std::filesystem::path file = data / "dosya.ini";
+        const std::vector<std::function<void()>> unreadable = {
+            [&] { std::filesystem::create_directories(file); },
+#ifndef _WIN32
+            [&] { QCOMPARE(::mkfifo(file.c_str(), 0600), 0); },
+#endif
+        };
+        for (const auto& make : unreadable) {
+            std::filesystem::create_directories(data);
+            make();
+            test::ModalScript script; // no window may open
+            window = std::make_unique<TAnaF>();
+            window->show();
+            QVERIFY(archiveButtonsDisabled());
+            QTRY_VERIFY(window->loginFailed());
+            QVERIFY(!window->isVisible());
+            QVERIFY(!window->loggedIn);
+            QVERIFY2(script.seen.isEmpty(), qPrintable(script.seen.join(u'|')));
+            const QStringList shown = prompter->take();
+            QCOMPARE(shown.size(), 1);
+            QVERIFY2(shown[0].startsWith(QStringLiteral("Hata: ")) &&
+                         shown[0].contains(QStringLiteral("dosya.ini")),
+                     qPrintable(shown[0]));
+            window.reset();
+            std::filesystem::remove_all(file);
+        }
+    }
+
+    // The archive commands follow the selection from the start, also when the
+    // first listing cannot be made.
+    void theArchiveCommandsStartDisabled() {
+        std::filesystem::create_directories(data / "ARSIV_Y.DB"); // a register nobody reads
+        window = std::make_unique<TAnaF>();
+        window->Timer1()->stop(); // no login: only the listing is looked at
+        QVERIFY(archiveButtonsDisabled());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(archiveButtonsDisabled());
+        const QStringList shown = prompter->take();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(QStringLiteral("ARSIV_Y.DB")), qPrintable(shown[0]));
     }
 
     void closingWithoutLoginAsksNothing() {
