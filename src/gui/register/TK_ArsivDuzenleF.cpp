@@ -211,6 +211,9 @@ QComboBox* TK_ArsivDuzenleF::listField(QWidget* parent, const char* objectName,
     // What the field shows is what the record holds, and so what is saved.
     auto take = [this, link](const QString& t) {
         const std::string before = link->text();
+        // A list names its value again when the focus leaves it: that is no change.
+        if (t.toStdString() == before)
+            return;
         link->setText(t.toStdString());
         if (link->field() == table_.requireField(cols::GRUBU) && link->text() != before)
             groupChanged();

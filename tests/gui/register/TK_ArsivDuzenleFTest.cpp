@@ -212,6 +212,7 @@ private Q_SLOTS:
 
             // A click on an item of the open list takes it.
             test::openListWithMouse(w->DBComboBox1());
+            QCOMPARE(commands(w), QStringLiteral("00")); // opening it changes nothing
             test::clickListRow(w->DBComboBox1(), 1);
             QCOMPARE(w->DBComboBox1()->currentText(), QStringLiteral("Film"));
             QCOMPARE(QString::fromStdString(env->main->catalogue.KayitOrj_T.asString("GRUBU")),
@@ -265,6 +266,9 @@ private Q_SLOTS:
             QCOMPARE(w->DBComboBox2()->currentText(), QStringLiteral("Yerli"));
             w->DBComboBox1()->setFocus();
             QCOMPARE(w->DBComboBox2()->currentText(), QStringLiteral("Yerli"));
+            // Leaving the list, which then names its value again, changes nothing.
+            w->DBEdit1()->setFocus();
+            QCOMPARE(commands(w), QStringLiteral("00"));
             test::openListWithMouse(w->DBComboBox1());
             test::clickListRow(w->DBComboBox1(), 1); // "Film" again: nothing changes
             QCOMPARE(w->DBComboBox2()->currentText(), QStringLiteral("Yerli"));
