@@ -7,6 +7,7 @@
 #include "store/SerialDate.h"
 
 #include <algorithm>
+#include <deque>
 #include <fstream>
 
 namespace kartavel::capture {
@@ -67,7 +68,8 @@ public:
     Walker(const TIloFindFile& f, std::vector<std::string>& out, Progress& progress, bool filesMode,
            bool namesOnly, bool sortInWalk)
         : f_(f), out_(out), progress_(progress), filesMode_(filesMode), namesOnly_(namesOnly),
-          sortInWalk_(sortInWalk), mask_(f.AttributeMask()), content_(f.FileContents) {
+          sortInWalk_(sortInWalk), details_(filesMode && f.Details), mask_(f.AttributeMask()),
+          content_(f.FileContents) {
         // The folder walk admits folders only; the file walk admits what M holds.
         admitted_ = filesMode ? mask_ : attr::Directory;
         if (filesMode) {
@@ -81,7 +83,33 @@ public:
         // A file walk enters sub-folders only with SubFiles; a folder walk lists
         // them always and enters them with SubFiles.
         collectFolders_ = !filesMode || f.SubFiles;
+        // The facts come with the entries where the filters ask for a status call
+        // anyway (or the system gives them free); else a second thread asks for them
+        // while this one goes on listing names.
+        if (details_ && (platform::kEntriesCarryStatus || wanted_ != platform::want::Nothing))
+            wanted_ |= platform::want::Size | platform::want::LastWrite | platform::want::ReadOnly;
+        deferred_ = details_ && wanted_ == platform::want::Nothing;
     }
+
+    // The facts of every listed file, in the list's order, once the walk is over.
+    std::vector<FileFacts> details() {
+        statuses_.finish();
+        std::vector<FileFacts> out;
+        out.reserve(listed_.size());
+        for (const auto& l : listed_) {
+            const platform::FileStatus& s = l.status ? *l.status : l.own;
+            FileFacts f;
+            if (s.known) {
+                f.size = s.size;
+                f.lastWrite = s.lastWrite;
+                f.attributes = factBits(l.attributes, s.readOnly);
+            }
+            out.push_back(f);
+        }
+        return out;
+    }
+
+    std::size_t folders() const { return folders_ > 0 ? folders_ - 1 : 0; }
 
     void walk(const std::string& folder) {
         if (progress_.step(++folders_)) {
@@ -98,6 +126,8 @@ public:
                     items.push_back({std::string(e.name), true});
             } else if (filesMode_ && keeps(e, folder)) {
                 items.push_back({std::string(e.name), false});
+                if (details_)
+                    note(items.back(), folder, e);
             }
         });
         if (stopped)
@@ -111,6 +141,8 @@ public:
                 platform::appendName(path, item.name, platform::kNativeSeparator);
             }
             if (!item.folder) {
+                if (details_)
+                    listed_.push_back(item.facts);
                 out_.push_back(namesOnly_ ? std::move(item.name) : std::move(path));
                 continue;
             }
@@ -126,10 +158,44 @@ public:
     bool stopped = false;
 
 private:
+    // A listed file's facts: its status as the entry gave it, or where the second
+    // thread puts it.
+    struct Listed {
+        std::uint32_t attributes = 0;
+        platform::FileStatus own;
+        const platform::FileStatus* status = nullptr;
+    };
+
     struct Item {
         std::string name;
         bool folder;
+        Listed facts{};
     };
+
+    void note(Item& item, const std::string& folder, const platform::DirectoryEntry& e) {
+        item.facts.attributes = e.attributes;
+        if (deferred_) {
+            item.facts.status = &asked_.emplace_back();
+            statuses_.ask(folder, e.name, &asked_.back());
+        } else {
+            item.facts.own = {e.size, e.lastWrite, (e.attributes & attr::ReadOnly) != 0, true};
+        }
+    }
+
+    // The stored attributes: the word's read-only, hidden and system bits, and its
+    // archive bit where the system has one (on POSIX that bit marks a regular file).
+    static std::uint8_t factBits(std::uint32_t word, bool readOnly) {
+        std::uint8_t bits = facts::Known;
+        if (readOnly || (word & attr::ReadOnly))
+            bits |= facts::ReadOnly;
+        if (word & attr::Hidden)
+            bits |= facts::Hidden;
+        if (word & attr::System)
+            bits |= facts::System;
+        if (platform::kEntriesCarryStatus && (word & attr::Archive))
+            bits |= facts::Archive;
+        return bits;
+    }
 
     // Sorting each folder's entries before descending gives exactly the name by
     // name order of the whole list (PathOrder.h), at the cost of one collation
@@ -185,7 +251,11 @@ private:
     const TIloFindFile& f_;
     std::vector<std::string>& out_;
     Progress& progress_;
-    bool filesMode_, namesOnly_, sortInWalk_;
+    bool filesMode_, namesOnly_, sortInWalk_, details_;
+    bool deferred_ = false;
+    std::deque<platform::FileStatus> asked_; // where the second thread answers
+    std::vector<Listed> listed_;             // the listed files' facts, in list order
+    platform::StatusWorker statuses_;
     std::uint32_t mask_;
     std::uint32_t admitted_ = 0;
     unsigned wanted_ = platform::want::Nothing;
@@ -249,14 +319,24 @@ void TIloFindFile::ScanDirectories(bool NamesOnly, bool SortList, Progress& prog
 
 void TIloFindFile::scan(bool filesMode, bool NamesOnly, bool SortList, Progress& progress) {
     FileList.clear();
+    FileDetails.clear();
     stopped_ = false;
+    foldersWalked_ = 0;
     if (!platform::directoryExists(platform::pathFromUtf8(CurDirectory)))
         return;
     Walker walker(*this, FileList, progress, filesMode, NamesOnly, SortList && !NamesOnly);
     walker.walk(CurDirectory);
     stopped_ = walker.stopped;
-    if (SortList && NamesOnly)
-        sortNames(FileList);
+    foldersWalked_ = walker.folders();
+    if (filesMode && Details)
+        FileDetails = walker.details();
+    if (SortList && NamesOnly) {
+        const auto order =
+            collatedOrder({FileList.begin(), FileList.end()}, text::Collation::user());
+        applyOrder(FileList, order);
+        if (!FileDetails.empty())
+            applyOrder(FileDetails, order);
+    }
 }
 
 } // namespace kartavel::capture

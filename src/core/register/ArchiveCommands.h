@@ -28,8 +28,13 @@ ViewTarget viewArchive(std::string_view archiveName);
 // yapılmamış..." while the register is empty, else as viewArchive.
 ViewTarget viewCurrentArchive(const store::Catalogue& catalogue);
 
-// Deletes the current archive, once the user has said yes: its register record and
-// its content file (a missing one is no matter), and rewrites the register. Throws
+// Removes the archive's content file and its details file; a missing one is no
+// matter.
+void removeArchiveFiles(std::string_view archiveName);
+
+// Deletes the current archive, once the user has said yes: its register record, its
+// content file and its details file (a missing one is no matter), and rewrites the
+// register. Throws
 // platform::WriteError when the register cannot be written; then nothing changes.
 void deleteCurrentArchive(store::Catalogue& catalogue);
 
@@ -71,9 +76,12 @@ void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& edit);
 
 // Runs after each post of the register while the edit window is open: a changed
 // name takes its content file along (a rename that fails is not reported, and it
-// never replaces another archive's file), the register is written, and the record
-// with the posted name becomes current again. When the register cannot be written
-// (platform::WriteError) the content file is moved back. A new name that
+// never replaces another archive's file) and its details file with it, the
+// register is written, and the record with the posted name becomes current again.
+// The two files move together: when the details file cannot follow, the content
+// file goes back, the record is as it was, and platform::WriteError names the
+// details file. When the register cannot be written (platform::WriteError) both
+// files are moved back. A new name that
 // checkArchiveRename refuses changes nothing and throws RenameRefused: the archive
 // would lose its content file, or share another's.
 void afterEditPost(store::Catalogue& catalogue);
