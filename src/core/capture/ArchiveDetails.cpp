@@ -276,6 +276,37 @@ ArchiveLoad loadArchive(const std::filesystem::path& contentFile, Progress& prog
     return result;
 }
 
+ArchiveSummary summarizeArchive(const ArchiveTree& tree, const ArchiveDetails* details,
+                                std::size_t largestCount) {
+    ArchiveSummary s;
+    std::vector<std::size_t> files;
+    for (std::size_t n = 1; n < tree.size(); ++n) {
+        if (tree.hasChildren(n))
+            ++s.folders;
+        else
+            files.push_back(n);
+    }
+    s.files = files.size();
+    if (!details)
+        return s;
+    const ArchiveFacts& f = details->facts();
+    s.files = f.files.value_or(s.files);
+    s.folders = f.folders.value_or(s.folders);
+    s.bytes =
+        f.bytes ? f.bytes : std::optional<std::uint64_t>(tree.empty() ? 0 : details->bytes(0));
+    // Largest first; of equal sizes the one higher in the tree.
+    const auto larger = [details](std::size_t a, std::size_t b) {
+        return details->bytes(a) != details->bytes(b) ? details->bytes(a) > details->bytes(b)
+                                                      : a < b;
+    };
+    const std::size_t keep = std::min(largestCount, files.size());
+    std::partial_sort(files.begin(), files.begin() + static_cast<std::ptrdiff_t>(keep), files.end(),
+                      larger);
+    files.resize(keep);
+    s.largest = std::move(files);
+    return s;
+}
+
 std::string sizeText(std::uint64_t bytes) {
     if (bytes < 1024)
         return std::to_string(bytes) + " bayt";

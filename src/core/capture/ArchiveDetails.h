@@ -107,6 +107,17 @@ ArchiveLoad loadArchive(const std::filesystem::path& contentFile,
 
 inline constexpr std::string_view kNoDetails = "Ayrıntı bilgisi yok";
 
+// What the information window and `kartavel-cli info` tell of a loaded archive.
+// The counts are the scan's when the details hold them, else those of the stored
+// tree (its folders then include the ones on the way down to the scanned folder).
+struct ArchiveSummary {
+    std::uint64_t files = 0, folders = 0;
+    std::optional<std::uint64_t> bytes; // only with details
+    std::vector<std::size_t> largest;   // the largest files' nodes, largest first
+};
+ArchiveSummary summarizeArchive(const ArchiveTree& tree, const ArchiveDetails* details,
+                                std::size_t largestCount = 10);
+
 // A size as the windows show it: "512 bayt", "1,5 KB", "12,3 MB", "1,2 GB" (one
 // decimal below 100 of a unit, powers of 1024).
 std::string sizeText(std::uint64_t bytes);
