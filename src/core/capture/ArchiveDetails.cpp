@@ -41,6 +41,7 @@ enum Key : std::uint8_t {
 
 // Seconds fit in the 56 bits above the attributes: millions of years either way.
 constexpr std::int64_t kMaxSeconds = (std::int64_t{1} << 55) - 1;
+constexpr std::int64_t kMinSeconds = -(std::int64_t{1} << 55);
 
 std::uint64_t hashOf(std::string_view bytes) {
     return XXH3_64bits(bytes.data(), bytes.size());
@@ -160,7 +161,7 @@ bool readFacts(std::string_view block, ArchiveFacts& f) {
 }
 
 std::uint64_t stampOf(const FileFacts& f) {
-    const std::int64_t seconds = std::clamp(f.lastWrite, -kMaxSeconds, kMaxSeconds);
+    const std::int64_t seconds = std::clamp(f.lastWrite, kMinSeconds, kMaxSeconds);
     return (static_cast<std::uint64_t>(seconds) << 8) | f.attributes;
 }
 
@@ -211,6 +212,21 @@ std::string detailsFileBytes(const ContentFingerprint& content, const ArchiveFac
     putU64(header, hashOf(header));
     std::copy(header.begin(), header.end(), out.begin());
     return out;
+}
+
+std::string resealedDetailsFile(std::string bytes, const ContentFingerprint& content) {
+    if (bytes.size() < kHeaderSize)
+        return bytes;
+    const auto put = [&bytes](std::size_t at, std::uint64_t v) {
+        std::string le;
+        putU64(le, v);
+        std::copy(le.begin(), le.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+    };
+    put(16, content.size);
+    put(24, content.hash);
+    put(48, hashOf(std::string_view(bytes).substr(kHeaderSize)));
+    put(kHeaderHashed, hashOf(std::string_view(bytes).substr(0, kHeaderHashed)));
+    return bytes;
 }
 
 std::optional<ArchiveDetails>

@@ -18,6 +18,7 @@ namespace cols = store::columns;
 
 ViewTarget viewArchive(std::string_view archiveName) {
     ViewTarget v;
+    v.archiveName = archiveName;
     v.file = capture::existingContentFile(archiveName);
     if (!v.file)
         v.message = capture::kContentFileMissing;
@@ -27,7 +28,7 @@ ViewTarget viewArchive(std::string_view archiveName) {
 ViewTarget viewCurrentArchive(const store::Catalogue& catalogue) {
     const auto& t = catalogue.KayitOrj_T;
     if (!t.active() || t.isEmpty())
-        return {std::nullopt, "Arşiv kaydı yapılmamış..."};
+        return {std::nullopt, "Arşiv kaydı yapılmamış...", {}};
     return viewArchive(t.asString(cols::ARSIV_ADI));
 }
 

@@ -18,6 +18,7 @@ namespace kartavel::reg {
 struct ViewTarget {
     std::optional<std::filesystem::path> file;
     std::string message;
+    std::string archiveName; // the archive it is for
 };
 
 // The content file of the archive of that name, or "Arşiv Dosyası bulunamıyor.
