@@ -45,12 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint32_t> owners;
     for (std::size_t n = 0; n < tree.size(); ++n) {
         if (!tree.hasChildren(n)) {
+            fuzz::check(!d->folder(n), "a file is no folder");
             owners.push_back(static_cast<std::uint32_t>(files.size()));
             files.push_back({d->bytes(n), d->lastWrite(n), d->attributes(n)});
             continue;
         }
         owners.push_back(capture::kNoFile);
-        fuzz::check(!d->known(n) && d->attributes(n) == 0, "a folder has no facts of its own");
+        fuzz::check(d->folder(n) && d->attributes(n) == capture::facts::Folder,
+                    "a folder has no facts of its own");
         std::uint64_t below = 0;
         for (std::size_t m = n + 1; m < tree.subtreeEnd(n); ++m)
             if (!tree.hasChildren(m))

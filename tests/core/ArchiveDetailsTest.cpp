@@ -97,6 +97,7 @@ TEST(ArchiveDetails, AreWhatTheFileSystemSaysOfEveryFile) {
                 below += d.bytes(m);
         EXPECT_EQ(d.bytes(n), below) << tree.TracePath(n);
         EXPECT_FALSE(d.known(n));
+        EXPECT_TRUE(d.folder(n));
     }
     EXPECT_EQ(d.bytes(0), total);
 

@@ -265,7 +265,9 @@ parseDetailsFile(std::string_view bytes, std::string_view contentBytes, const Ar
     // pass from the end adds each node into its parent once the node is whole.
     for (std::size_t i = 0; i < nodes; ++i) {
         if (tree.hasChildren(i))
-            d.entries_[i] = {0, 0};
+            d.entries_[i] = {0, facts::Folder};
+        else
+            d.entries_[i].stamp &= ~std::uint64_t{facts::Folder}; // never a file's
     }
     for (std::size_t i = nodes; i-- > 0;) {
         if (const auto parent = tree.parent(i); parent != ArchiveTree::kNone)
@@ -321,6 +323,22 @@ ArchiveSummary summarizeArchive(const ArchiveTree& tree, const ArchiveDetails* d
     files.resize(keep);
     s.largest = std::move(files);
     return s;
+}
+
+std::string listingText(const ArchiveTree& tree, const ArchiveDetails* details,
+                        const std::vector<std::size_t>& nodes) {
+    std::size_t files = 0, folders = 0;
+    std::uint64_t bytes = 0;
+    for (const std::size_t n : nodes) {
+        if (n == 0 || tree.hasChildren(n))
+            ++folders;
+        else
+            ++files;
+        if (details && n < details->size())
+            bytes += details->bytes(n);
+    }
+    std::string text = std::to_string(files) + " dosya, " + std::to_string(folders) + " klasör";
+    return text + (details ? ", " + sizeText(bytes) : " - " + std::string(kNoDetails));
 }
 
 std::string sizeText(std::uint64_t bytes) {

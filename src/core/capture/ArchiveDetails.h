@@ -57,6 +57,8 @@ public:
     // The node's own facts are known (a file that was there when its status was
     // asked for); a folder has none but its size.
     bool known(std::size_t node) const { return attributes(node) & facts::Known; }
+    // The root or a folder: it has its size, the sum below it, and no other fact.
+    bool folder(std::size_t node) const { return attributes(node) & facts::Folder; }
     std::int64_t lastWrite(std::size_t node) const {
         return static_cast<std::int64_t>(entries_[node].stamp) >> 8;
     }
@@ -112,6 +114,12 @@ ArchiveLoad loadArchive(const std::filesystem::path& contentFile,
                         Progress& progress = noProgress());
 
 inline constexpr std::string_view kNoDetails = "Ayrıntı bilgisi yok";
+
+// The viewer's status line for the entries of a listed folder: "12 dosya, 3 klasör,
+// 1,5 MB" (the total size of the files and folders listed); without details the
+// counts and "Ayrıntı bilgisi yok".
+std::string listingText(const ArchiveTree& tree, const ArchiveDetails* details,
+                        const std::vector<std::size_t>& nodes);
 
 // What the information window and `kartavel-cli info` tell of a loaded archive.
 // The counts are the scan's when the details hold them, else those of the stored

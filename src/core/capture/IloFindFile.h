@@ -38,7 +38,8 @@ inline constexpr std::uint8_t ReadOnly = 1;
 inline constexpr std::uint8_t Hidden = 2;
 inline constexpr std::uint8_t System = 4;
 inline constexpr std::uint8_t Archive = 8;
-inline constexpr std::uint8_t Known = 0x80; // the rest holds; without it the file was gone
+inline constexpr std::uint8_t Folder = 0x40; // a loaded folder: its size is the sum below it
+inline constexpr std::uint8_t Known = 0x80;  // the rest holds; without it the file was gone
 } // namespace facts
 
 struct FileFacts {

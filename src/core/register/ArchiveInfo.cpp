@@ -29,25 +29,27 @@ std::string mediaText(std::string_view code) {
 
 } // namespace
 
-ArchiveInformation archiveInformation(const store::RecordTable& t, std::string_view archiveName,
-                                      const capture::ArchiveLoad& load) {
+ArchiveInformation archiveInformation(const store::RecordTable* t, std::string_view archiveName,
+                                      const capture::ArchiveTree& tree,
+                                      const capture::ArchiveDetails* d) {
     ArchiveInformation info;
     const store::Record* record = nullptr;
-    if (t.active()) {
-        const int adi = t.fieldIndex(cols::ARSIV_ADI);
-        for (const auto& r : t.records())
+    if (t && t->active()) {
+        const int adi = t->fieldIndex(cols::ARSIV_ADI);
+        for (const auto& r : t->records())
             if (adi >= 0 && store::cellText(r, adi) == archiveName) {
                 record = &r;
                 break;
             }
     }
+    const auto field = [&](std::string_view column) { return record ? t->fieldIndex(column) : -1; };
     const auto cell = [&](std::string_view column) {
-        const int field = t.fieldIndex(column);
-        return record && field >= 0 ? std::string(store::cellText(*record, field)) : std::string();
+        const int f = field(column);
+        return f >= 0 ? std::string(store::cellText(*record, f)) : std::string();
     };
     std::string date;
-    if (const int field = t.fieldIndex(cols::TARIHI); record && field >= 0)
-        if (const auto day = store::cellDate(*record, field))
+    if (const int f = field(cols::TARIHI); f >= 0)
+        if (const auto day = store::cellDate(*record, f))
             date = store::isoDateText(*day);
     info.record = {
         {"Arşiv Adı", std::string(archiveName)},
@@ -58,8 +60,7 @@ ArchiveInformation archiveInformation(const store::RecordTable& t, std::string_v
         {"Ortam", mediaText(cell(cols::CDDVD))},
     };
 
-    const capture::ArchiveDetails* d = load.details ? &*load.details : nullptr;
-    const auto summary = capture::summarizeArchive(load.load.tree, d);
+    const auto summary = capture::summarizeArchive(tree, d);
     const capture::ArchiveFacts none;
     const capture::ArchiveFacts& f = d ? d->facts() : none;
     info.details = d != nullptr;
@@ -76,7 +77,7 @@ ArchiveInformation archiveInformation(const store::RecordTable& t, std::string_v
         {"Boş Alan", optionalSize(f.freeBytes)},
     };
     for (const std::size_t node : summary.largest)
-        info.largest.push_back({d->bytes(node), load.load.tree.TracePath(node)});
+        info.largest.push_back({d->bytes(node), tree.TracePath(node)});
     return info;
 }
 

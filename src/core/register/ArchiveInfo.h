@@ -32,8 +32,10 @@ struct ArchiveInformation {
 // (the first whose name equals it; none when there is none), and what its loaded
 // content and details files tell. Sizes read as the windows show them ("1,5 MB (1.572.864
 // bayt)"), times in local time.
-ArchiveInformation archiveInformation(const store::RecordTable& KayitOrj_T,
+// `KayitOrj_T` may be null: the record's fields then stay empty but the name.
+ArchiveInformation archiveInformation(const store::RecordTable* KayitOrj_T,
                                       std::string_view archiveName,
-                                      const capture::ArchiveLoad& load);
+                                      const capture::ArchiveTree& tree,
+                                      const capture::ArchiveDetails* details);
 
 } // namespace kartavel::reg
