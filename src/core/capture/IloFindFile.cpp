@@ -7,7 +7,6 @@
 #include "store/SerialDate.h"
 
 #include <algorithm>
-#include <deque>
 #include <fstream>
 
 namespace kartavel::capture {
@@ -83,31 +82,15 @@ public:
         // A file walk enters sub-folders only with SubFiles; a folder walk lists
         // them always and enters them with SubFiles.
         collectFolders_ = !filesMode || f.SubFiles;
-        // The facts come with the entries where the filters ask for a status call
-        // anyway (or the system gives them free); else a second thread asks for them
-        // while this one goes on listing names.
-        if (details_ && (platform::kEntriesCarryStatus || wanted_ != platform::want::Nothing))
+        // The facts come with the entries: one status call per file on POSIX, made
+        // by name in the folder just read, which measured faster than handing the
+        // calls to a second thread (the two threads slowed each other's calls down).
+        if (details_)
             wanted_ |= platform::want::Size | platform::want::LastWrite | platform::want::ReadOnly;
-        deferred_ = details_ && wanted_ == platform::want::Nothing;
     }
 
     // The facts of every listed file, in the list's order, once the walk is over.
-    std::vector<FileFacts> details() {
-        statuses_.finish();
-        std::vector<FileFacts> out;
-        out.reserve(listed_.size());
-        for (const auto& l : listed_) {
-            const platform::FileStatus& s = l.status ? *l.status : l.own;
-            FileFacts f;
-            if (s.known) {
-                f.size = s.size;
-                f.lastWrite = s.lastWrite;
-                f.attributes = factBits(l.attributes, s.readOnly);
-            }
-            out.push_back(f);
-        }
-        return out;
-    }
+    std::vector<FileFacts> details() { return std::move(listed_); }
 
     std::size_t folders() const { return folders_ > 0 ? folders_ - 1 : 0; }
 
@@ -125,9 +108,7 @@ public:
                 if (collectFolders_ && e.name.front() != '.')
                     items.push_back({std::string(e.name), true});
             } else if (filesMode_ && keeps(e, folder)) {
-                items.push_back({std::string(e.name), false});
-                if (details_)
-                    note(items.back(), folder, e);
+                items.push_back({std::string(e.name), false, details_ ? factsOf(e) : FileFacts{}});
             }
         });
         if (stopped)
@@ -158,42 +139,30 @@ public:
     bool stopped = false;
 
 private:
-    // A listed file's facts: its status as the entry gave it, or where the second
-    // thread puts it.
-    struct Listed {
-        std::uint32_t attributes = 0;
-        platform::FileStatus own;
-        const platform::FileStatus* status = nullptr;
-    };
-
     struct Item {
         std::string name;
         bool folder;
-        Listed facts{};
+        FileFacts facts{};
     };
 
-    void note(Item& item, const std::string& folder, const platform::DirectoryEntry& e) {
-        item.facts.attributes = e.attributes;
-        if (deferred_) {
-            item.facts.status = &asked_.emplace_back();
-            statuses_.ask(folder, e.name, &asked_.back());
-        } else {
-            item.facts.own = {e.size, e.lastWrite, (e.attributes & attr::ReadOnly) != 0, true};
-        }
+    static FileFacts factsOf(const platform::DirectoryEntry& e) {
+        return {e.size, e.lastWrite, factBits(e.attributes)};
     }
 
     // The stored attributes: the word's read-only, hidden and system bits, and its
     // archive bit where the system has one (on POSIX that bit marks a regular file).
-    static std::uint8_t factBits(std::uint32_t word, bool readOnly) {
+    static std::uint8_t factBits(std::uint32_t word) {
         std::uint8_t bits = facts::Known;
-        if (readOnly || (word & attr::ReadOnly))
+        if (word & attr::ReadOnly)
             bits |= facts::ReadOnly;
         if (word & attr::Hidden)
             bits |= facts::Hidden;
         if (word & attr::System)
             bits |= facts::System;
-        if (platform::kEntriesCarryStatus && (word & attr::Archive))
+#ifdef _WIN32
+        if (word & attr::Archive)
             bits |= facts::Archive;
+#endif
         return bits;
     }
 
@@ -252,10 +221,7 @@ private:
     std::vector<std::string>& out_;
     Progress& progress_;
     bool filesMode_, namesOnly_, sortInWalk_, details_;
-    bool deferred_ = false;
-    std::deque<platform::FileStatus> asked_; // where the second thread answers
-    std::vector<Listed> listed_;             // the listed files' facts, in list order
-    platform::StatusWorker statuses_;
+    std::vector<FileFacts> listed_; // the listed files' facts, in list order
     std::uint32_t mask_;
     std::uint32_t admitted_ = 0;
     unsigned wanted_ = platform::want::Nothing;

@@ -1,7 +1,6 @@
 #include "DirectoryEnum.h"
 
 #include <ctime>
-#include <system_error>
 
 namespace kartavel::platform {
 
@@ -54,64 +53,6 @@ bool matchesFileMask(std::string_view name, std::string_view mask) {
         return true;
     return mask.ends_with(".*") && name.find('.') == std::string_view::npos &&
            globMatch(name, mask.substr(0, mask.size() - 2));
-}
-
-void StatusWorker::ask(const std::string& folder, std::string_view name, FileStatus* into) {
-    if (folder != open_.folder || open_.requests.size() >= 512)
-        hand();
-    if (open_.requests.empty())
-        open_.folder = folder;
-    open_.requests.push_back({std::string(name), into});
-}
-
-void StatusWorker::hand() {
-    if (open_.requests.empty())
-        return;
-    {
-        std::lock_guard lock(mutex_);
-        queue_.push_back(std::move(open_));
-    }
-    open_ = Batch{};
-    if (!thread_.joinable()) {
-        try {
-            thread_ = std::thread([this] { run(); });
-        } catch (const std::system_error&) {
-            // No second thread to be had: the caller's thread answers in finish().
-            return;
-        }
-    }
-    wake_.notify_one();
-}
-
-void StatusWorker::run() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return done_ || !queue_.empty(); });
-        if (queue_.empty())
-            return; // done_
-        Batch batch = std::move(queue_.front());
-        queue_.pop_front();
-        lock.unlock();
-        readStatuses(batch.folder, batch.requests);
-        lock.lock();
-    }
-}
-
-void StatusWorker::finish() {
-    hand();
-    if (thread_.joinable()) {
-        {
-            std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        wake_.notify_one();
-        thread_.join();
-        done_ = false;
-    }
-    // Whatever no thread took.
-    for (auto& batch : queue_)
-        readStatuses(batch.folder, batch.requests);
-    queue_.clear();
 }
 
 LocalDateTime localDateTime(std::int64_t secondsSinceEpoch) {

@@ -1,15 +1,9 @@
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
-#include <utility>
-#include <vector>
 
 // Directory enumeration for the scanner: the entries of one folder with the
 // Windows-style attribute word the catalogue's filters are written against.
@@ -64,61 +58,6 @@ struct DirectoryEntry {
 // False when the folder cannot be opened.
 bool enumerateDirectory(const std::string& folder, std::uint32_t admitted, unsigned wanted,
                         const std::function<void(const DirectoryEntry&)>& onEntry);
-
-// True where an enumeration gives every file's size, last-write time and attribute
-// word with its name at no cost (Windows); elsewhere they take a status call each.
-#ifdef _WIN32
-inline constexpr bool kEntriesCarryStatus = true;
-#else
-inline constexpr bool kEntriesCarryStatus = false;
-#endif
-
-// A file's status as its entry would give it.
-struct FileStatus {
-    std::uint64_t size = 0;
-    std::int64_t lastWrite = 0; // seconds since 1970-01-01 UTC, rounded down
-    bool readOnly = false;      // POSIX: the owner may not write it
-    bool known = false;         // false when the file could not be asked (gone since)
-};
-
-// The status of files named in one folder, looked up with links followed as the
-// enumeration takes them; each answer goes to its `into`.
-struct StatusRequest {
-    std::string name;
-    FileStatus* into;
-};
-void readStatuses(const std::string& folder, std::vector<StatusRequest>& requests);
-
-// Status calls made on a second thread while a walk goes on listing names: the
-// caller hands over the files of each folder and reads the answers after finish().
-// The answers are exactly those readStatuses gives.
-class StatusWorker {
-public:
-    StatusWorker() = default;
-    ~StatusWorker() { finish(); }
-    StatusWorker(const StatusWorker&) = delete;
-    StatusWorker& operator=(const StatusWorker&) = delete;
-
-    // `into` must stay where it is until finish() returns.
-    void ask(const std::string& folder, std::string_view name, FileStatus* into);
-    // Waits until every file asked for is answered.
-    void finish();
-
-private:
-    struct Batch {
-        std::string folder;
-        std::vector<StatusRequest> requests;
-    };
-    void hand();
-    void run();
-
-    Batch open_; // the folder being asked about, not yet handed over
-    std::deque<Batch> queue_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::thread thread_;
-    bool done_ = false;
-};
 
 // The file-name masks of the Windows enumeration: "*" any run of characters, "?"
 // one character, letters compared without regard to ASCII case, and a mask that

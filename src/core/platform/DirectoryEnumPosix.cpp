@@ -27,30 +27,7 @@ bool isDot(const char* name) {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-FileStatus statusOf(const struct stat& st) {
-    FileStatus s;
-    s.size = static_cast<std::uint64_t>(st.st_size);
-    s.lastWrite = st.st_mtim.tv_sec;
-    s.readOnly = !(st.st_mode & S_IWUSR);
-    s.known = true;
-    return s;
-}
-
 } // namespace
-
-void readStatuses(const std::string& folder, std::vector<StatusRequest>& requests) {
-    const int fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    for (auto& r : requests) {
-        struct stat st {};
-        // A link counts as the file it leads to, as in the enumeration.
-        if (fd >= 0 && ::fstatat(fd, r.name.c_str(), &st, 0) == 0)
-            *r.into = statusOf(st);
-        else
-            *r.into = FileStatus{};
-    }
-    if (fd >= 0)
-        ::close(fd);
-}
 
 bool enumerateDirectory(const std::string& folder, std::uint32_t admitted, unsigned wanted,
                         const std::function<void(const DirectoryEntry&)>& onEntry) {

@@ -27,25 +27,6 @@ std::int64_t unixSeconds(const FILETIME& t) {
 
 } // namespace
 
-void readStatuses(const std::string& folder, std::vector<StatusRequest>& requests) {
-    for (auto& r : requests) {
-        std::string path = folder;
-        if (!path.empty() && path.back() != '\\' && path.back() != '/')
-            path.push_back('\\');
-        path += r.name;
-        WIN32_FILE_ATTRIBUTE_DATA d{};
-        FileStatus s;
-        if (::GetFileAttributesExW(win32::widePathFromUtf8(path).c_str(), GetFileExInfoStandard,
-                                   &d)) {
-            s.size = (static_cast<std::uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
-            s.lastWrite = unixSeconds(d.ftLastWriteTime);
-            s.readOnly = (d.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-            s.known = true;
-        }
-        *r.into = s;
-    }
-}
-
 bool enumerateDirectory(const std::string& folder, std::uint32_t admitted, unsigned /*wanted*/,
                         const std::function<void(const DirectoryEntry&)>& onEntry) {
     std::wstring pattern = win32::widePathFromUtf8(folder);
