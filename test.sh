@@ -22,7 +22,7 @@ done
 
 if [ "$fuzz" -eq 1 ]; then
     ensure_packages "${KARTAVEL_FUZZ_PACKAGES[@]}"
-    fuzz_targets="ProfileStringFuzz TableFileFuzz LegacyRegisterFuzz ContentFileFuzz CodePageFuzz"
+    fuzz_targets="ProfileStringFuzz TableFileFuzz LegacyRegisterFuzz ContentFileFuzz CodePageFuzz DetailsFileFuzz"
     KARTAVEL_TARGETS=$fuzz_targets configure_and_build build-fuzz -DCMAKE_CXX_COMPILER=clang++ \
         -DKARTAVEL_FUZZ=ON -DKARTAVEL_BUILD_GUI=OFF -DKARTAVEL_BUILD_TESTS=OFF
     # shellcheck disable=SC2086 # the target names are meant to split

@@ -11,7 +11,7 @@ runs=$2
 shift 2
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(ProfileStringFuzz TableFileFuzz LegacyRegisterFuzz
-    ContentFileFuzz CodePageFuzz)
+    ContentFileFuzz CodePageFuzz DetailsFileFuzz)
 
 # Any sanitizer report ends the run; libFuzzer itself checks for leaks.
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1

@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs the Debian packages Kartavel needs,
 # quietly and only those that are missing.
 
-KARTAVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev
+KARTAVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev libxxhash-dev
     qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
 # Qt's own Turkish texts for the dialogs the toolkit draws (qtbase_tr.qm).
 KARTAVEL_BUILD_PACKAGES+=(qt6-translations-l10n)
@@ -9,9 +9,9 @@ KARTAVEL_TEST_PACKAGES=(xvfb xauth)
 # Building and checking the .deb (scripts/check-deb.sh).
 KARTAVEL_TEST_PACKAGES+=(dpkg-dev file desktop-file-utils appstream groff-base)
 # ./test.sh --windows: the cross compiler, GoogleTest's sources and Wine.
-KARTAVEL_WINDOWS_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine64)
+KARTAVEL_WINDOWS_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine64 libxxhash-dev)
 # ./test.sh --fuzz: clang and its runtime libraries, libFuzzer's among them.
-KARTAVEL_FUZZ_PACKAGES=(cmake ninja-build clang clang-14 libclang-rt-14-dev libicu-dev)
+KARTAVEL_FUZZ_PACKAGES=(cmake ninja-build clang clang-14 libclang-rt-14-dev libicu-dev libxxhash-dev)
 
 missing_packages() {
     local p

@@ -21,7 +21,8 @@ const std::vector<CommandSyntax>& commandTable() {
     static const std::vector<CommandSyntax> commands = {
         {"register", 1, 1, {"--name", "--code", "--date", "--group", "--sub", "--media"}, {}},
         {"list", 0, 0, {}, {}},
-        {"show", 1, 1, {}, {"--outline"}},
+        {"show", 1, 1, {}, {"--outline", "--long"}},
+        {"info", 1, 1, {}, {}},
         {"search", 1, 1, {"--archive", "--group", "--sub"}, {"--whole", "--case", "--no-index"}},
         {"delete", 1, 1, {}, {"--yes"}},
         {"browse", 0, 2, {}, {}},
@@ -49,7 +50,7 @@ Runner runnerFor(std::string_view command) {
         {"search", runSearch},       {"delete", runDelete}, {"browse", runBrowse},
         {"filter", runFilter},       {"lend", runLend},     {"return", runReturn},
         {"passwd", runPasswd},       {"index", runIndex},   {"groups", runGroups},
-        {"subgroups", runSubgroups}, {"edit", runEdit},
+        {"subgroups", runSubgroups}, {"edit", runEdit},     {"info", runInfo},
     };
     for (const auto& [name, run] : runners)
         if (name == command)
@@ -75,8 +76,15 @@ Komutlar:
   list                         Arşiv kayıtlarını kayıt sırasıyla listeler:
                                TARİH, ÖZEL KOD, AD, KOD, ORTAM, GRUP, ALT GRUP,
                                EMANET (1/0), aralarında TAB ile.
-  show AD [--outline]          Arşivin saklanan ağacı: her düğümün yolu, ya da
-                               --outline ile arşiv dosyasının kendi satırları.
+  show AD [--outline | --long] Arşivin saklanan ağacı: her düğümün yolu, ya da
+                               --outline ile arşiv dosyasının kendi satırları;
+                               --long ile BOYUT (bayt; klasör: altındakilerin
+                               toplamı), TARİH (YYYY-AA-GG SS:DD:SS, yerel saat;
+                               klasör: boş), YOL. Ayrıntı bilgisi yoksa boş alanlar.
+  info AD                      Arşivin bilgileri, ANAHTAR ve DEĞER satırları:
+                               files, folders, bytes, root, scanned, label, serial,
+                               filesystem, total, free, details (yes/no). Ortamın
+                               vermediği bir değer boştur.
   search METİN [--archive AD] [--whole] [--case] [--group GRUP [--sub ALTGRUP]]
          [--no-index]          Saklanan dosya ve klasör adlarında arar: tek bir
                                arşivde ya da o yerdeki bütün arşivlerde (ad

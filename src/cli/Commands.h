@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Cli.h"
+#include "capture/ArchiveDetails.h"
 #include "capture/ContentFile.h"
 
 #include <cstdint>
@@ -25,6 +26,7 @@ int runReturn(Cli& cli, const Arguments& args);
 int runGroups(Cli& cli, const Arguments& args);
 int runSubgroups(Cli& cli, const Arguments& args);
 int runEdit(Cli& cli, const Arguments& args);
+int runInfo(Cli& cli, const Arguments& args);
 
 // A deleting command without --yes asks its question on a terminal; with neither
 // it is refused at once. Returns kDone, or kRefused once the refusal is written.
@@ -58,5 +60,8 @@ int findArchiveFile(Cli& cli, const std::string& name, std::filesystem::path& fi
 // Selects the archive as above and loads its content file. Returns kDone, or the exit
 // code once the refusal has been written (no such archive, no content file).
 int loadArchive(Cli& cli, const std::string& name, capture::TreeLoad& load);
+
+// The same, with the details file beside the content file (none is no error).
+int loadArchiveWithDetails(Cli& cli, const std::string& name, capture::ArchiveLoad& load);
 
 } // namespace kartavel::cli

@@ -257,8 +257,8 @@ TEST_F(Cli, CommandsListsEveryCommandWithItsOptions) {
     // Options that take a value end in "=".
     for (const char* line :
          {"register --name= --code= --date= --group= --sub= --media=\n", "list\n",
-          "show --outline\n", "search --archive= --group= --sub= --whole --case --no-index\n",
-          "delete --yes\n"})
+          "show --outline --long\n", "info\n",
+          "search --archive= --group= --sub= --whole --case --no-index\n", "delete --yes\n"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
 }
 
@@ -290,6 +290,65 @@ TEST_F(CliRegister, ShowPrintsNodePathsOrTheOutline) {
     r = run({"show", "Yedek"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "Arşiv Dosyası bulunamıyor. Silinmiş olabilir\n");
+}
+
+// show --long: every node with its size and time, folders with the sum below them;
+// info: the archive's and the medium's facts. A content file edited by hand has no
+// details any more: the fields go empty, the tree stays.
+TEST_F(CliRegister, ShowLongAndInfoTellTheDetails) {
+    kartavel::test::ScopedEnv tz("TZ", "UTC");
+    kartavel::test::setLastWriteTime(src / "a/f1.txt", 1781049600);      // 2026-06-10
+    kartavel::test::setLastWriteTime(src / "a/b/g.txt", -315619200);     // 1960-01-01
+    kartavel::test::setLastWriteTime(src / "Ağaç.txt", 4102444800 + 61); // 2100-01-01 00:01:01
+    writeFile(src / "Ağaç.txt", "üç bayt");                              // 9 bytes
+    kartavel::test::setLastWriteTime(src / "Ağaç.txt", 4102444800 + 61);
+    ASSERT_EQ(run({"register", utf8(src.path()), "--name", "Yedek"}).code, 0);
+    const std::string base = utf8(src.path());
+    auto r = run({"show", "Yedek", "--long"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    const std::string root(kartavel::platform::splitPath(base).root);
+    EXPECT_EQ(r.out.substr(0, root.size() + 5), "11\t\t" + root + "\n");
+    const std::string files = "1\t\t" + below(base, "/a/b\n") + "1\t1960-01-01 00:00:00\t" +
+                              below(base, "/a/b/g.txt\n") + "1\t2026-06-10 00:00:00\t" +
+                              below(base, "/a/f1.txt\n") + "9\t2100-01-01 00:01:01\t" +
+                              below(base, "/Ağaç.txt\n");
+    EXPECT_NE(r.out.find("2\t\t" + below(base, "/a\n") + files), std::string::npos) << r.out;
+
+    r = run({"info", "Yedek"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    const auto value = [&r](const std::string& key) {
+        const auto at = r.out.find(key + "\t");
+        return at == std::string::npos
+                   ? std::string("?")
+                   : r.out.substr(at + key.size() + 1, r.out.find('\n', at) - at - key.size() - 1);
+    };
+    EXPECT_EQ(value("files"), "3");
+    EXPECT_EQ(value("folders"), "2");
+    EXPECT_EQ(value("bytes"), "11");
+    EXPECT_EQ(value("root"), base);
+    EXPECT_EQ(value("details"), "yes");
+    EXPECT_EQ(value("scanned").size(), 19u);
+    EXPECT_NE(value("filesystem"), "");
+    EXPECT_NE(value("total"), "");
+    EXPECT_EQ(r.out.substr(0, 6), "files\t");
+    EXPECT_NE(r.out.find("\nlabel\t"), std::string::npos);
+    EXPECT_NE(r.out.find("\nserial\t"), std::string::npos);
+    EXPECT_NE(r.out.find("\nfree\t"), std::string::npos);
+
+    std::string edited = readFile(data / "Yedek.ADS");
+    edited.replace(edited.find("f1.txt"), 6, "f2.txt");
+    writeFile(data / "Yedek.ADS", edited);
+    r = run({"show", "Yedek", "--long"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("\t\t" + below(base, "/a/f2.txt\n")), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("\t2026"), std::string::npos);
+    r = run({"info", "Yedek"});
+    EXPECT_EQ(value("details"), "no");
+    EXPECT_EQ(value("files"), "3");
+    EXPECT_EQ(value("bytes"), "");
+    EXPECT_EQ(value("root"), "");
+
+    EXPECT_EQ(run({"show", "Yedek", "--long", "--outline"}).code, 2);
 }
 
 TEST_F(Cli, ShowReportsABrokenOutlineAfterWhatLoaded) {

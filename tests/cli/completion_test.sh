@@ -28,6 +28,8 @@ expect() {
 # Prefixes that stay unique as commands are added.
 expect "kartavel-cli se" "search"
 expect "kartavel-cli sh" "show"
+expect "kartavel-cli inf" "info"
+expect "kartavel-cli show Disk --l" "--long"
 expect "kartavel-cli --data /tmp/a br" "browse"
 expect "kartavel-cli --data = /tmp/a reg" "register"
 expect "kartavel-cli --" "--data --help --version"

@@ -118,6 +118,38 @@ TEST_F(DamagedFiles, AreReportedAndNeverReplaced) {
     }
 }
 
+// A details file is the one file of the data folder whose damage is no error: in
+// its place an unreadable file, a folder or a pipe (never waited on) leaves the
+// archive without details, and nothing is written.
+TEST_F(DamagedFiles, ADamagedDetailsFileIsNoDetails) {
+    const std::string file = "Eski.ADT";
+    const std::string original = test::readFile(data / file);
+    for (const Damage how : {Damage::Unreadable, Damage::Folder, Damage::Pipe}) {
+        SCOPED_TRACE(damageName(how));
+        if (!damage(file, how))
+            continue;
+        const auto before = test::treeOf(data.path());
+        test::CliRun show, info;
+        {
+            std::optional<test::FileFault> fault;
+            if (how == Damage::Unreadable)
+                fault.emplace(file);
+            show = cli({"show", "Eski", "--long"});
+            info = cli({"info", "Eski"});
+        }
+        EXPECT_EQ(show.code, 0) << show.err;
+        EXPECT_EQ(show.err, "");
+        EXPECT_NE(show.out.find("\t\t"), std::string::npos);
+        EXPECT_EQ(show.out.find("\t1"), std::string::npos) << show.out; // no size of f.txt
+        EXPECT_EQ(info.code, 0);
+        EXPECT_NE(info.out.find("\ndetails\tno\n"), std::string::npos) << info.out;
+        EXPECT_EQ(test::treeOf(data.path()), before);
+        std::filesystem::remove(data / file);
+        writeFile(data / file, original);
+    }
+    EXPECT_NE(cli({"info", "Eski"}).out.find("\ndetails\tyes\n"), std::string::npos);
+}
+
 // The group lists of the windows refuse the same way.
 TEST_F(DamagedFiles, GroupListsThatCannotBeReadAreErrors) {
     for (const char* file : {"GRUB.DB", "ALTGRUB.DB"}) {

@@ -130,6 +130,12 @@ const Change kChanges[] = {
      [](WriteFaults& f, const std::filesystem::path& src) {
          reg::registerNewArchive(f.catalogue, newArchive(src));
      }},
+    {"Yeni.ADT",
+     {"register", "SRC", "--name", "Yeni"},
+     {},
+     [](WriteFaults& f, const std::filesystem::path& src) {
+         reg::registerNewArchive(f.catalogue, newArchive(src));
+     }},
     {"ARSIV_Y.DB",
      {"delete", "Eski", "--yes"},
      {},
@@ -255,6 +261,50 @@ TEST_F(WriteFaults, AFailedStepChangesNothing) {
         change.core(*this, src.path());
         EXPECT_NE(test::treeOf(data.path()), before);
     }
+}
+
+// An archive's details file goes where its content file goes: renamed with it, or
+// neither is when either cannot move, and deleted with it.
+TEST_F(WriteFaults, TheDetailsFileMovesWithItsArchive) {
+    const auto rename = [this](const char* to, const char* from = "Üçüncü") {
+        auto& t = catalogue.KayitOrj_T;
+        EXPECT_TRUE(t.locate(cols::ARSIV_ADI, from, false));
+        reg::ArchiveEdit e;
+        e.name = to;
+        reg::editCurrentArchive(catalogue, e);
+    };
+    ASSERT_TRUE(std::filesystem::exists(data / "Üçüncü.ADT"));
+    {
+        // The details file cannot follow: the content file comes back, and the
+        // record keeps its name.
+        const auto before = test::treeOf(data.path());
+        test::FileFault fault(WriteStep::Rename, "Dördüncü.ADT");
+        const auto r = test::runCliHere(data.path(), {"edit", "Üçüncü", "--new-name", "Dördüncü"});
+        EXPECT_EQ(r.code, 3);
+        EXPECT_NE(r.err.find("Unable to write to " + utf8(data / "Dördüncü.ADT") + "\n"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_EQ(test::treeOf(data.path()), before);
+        EXPECT_THROW(rename("Dördüncü"), platform::WriteError);
+        EXPECT_EQ(test::treeOf(data.path()), before);
+        EXPECT_TRUE(catalogue.KayitOrj_T.locate(cols::ARSIV_ADI, "Üçüncü", false));
+    }
+    {
+        // The content file does not move: neither does its details file.
+        test::FileFault fault(WriteStep::Rename, "Dördüncü.ADS");
+        rename("Dördüncü");
+        EXPECT_TRUE(std::filesystem::exists(data / "Üçüncü.ADS"));
+        EXPECT_TRUE(std::filesystem::exists(data / "Üçüncü.ADT"));
+        EXPECT_FALSE(std::filesystem::exists(data / "Dördüncü.ADT"));
+    }
+    const std::string details = test::readFile(data / "Ödünç.ADT");
+    rename("Beşinci", "Ödünç");
+    EXPECT_FALSE(std::filesystem::exists(data / "Ödünç.ADT"));
+    EXPECT_EQ(test::readFile(data / "Beşinci.ADT"), details);
+    ASSERT_TRUE(catalogue.KayitOrj_T.locate(cols::ARSIV_ADI, "Eski", false));
+    reg::deleteCurrentArchive(catalogue);
+    EXPECT_FALSE(std::filesystem::exists(data / "Eski.ADS"));
+    EXPECT_FALSE(std::filesystem::exists(data / "Eski.ADT"));
 }
 
 // An error no one foresaw, in the middle of a registration: the command line tells

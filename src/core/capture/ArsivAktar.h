@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArchiveDetails.h"
 #include "Progress.h"
 
 #include <string>
@@ -20,15 +21,29 @@ struct ArsivAktarResult {
 };
 
 // Writes the sorted full paths as the archive's content file in the data folder,
-// replacing any file of that name atomically. A name that is not a plain file name
-// (ArchiveName.h) writes nothing and says "<name> adı dosya adı olarak
-// kullanılamaz...". Throws platform::WriteError when the file cannot be written.
+// replacing any file of that name atomically, and with `details` (the facts of
+// each path's file, and of the scan) its details file beside it. The two are one
+// step: when the details file cannot be written the content file goes again. A
+// name that is not a plain file name (ArchiveName.h) writes nothing and says
+// "<name> adı dosya adı olarak kullanılamaz...". Throws platform::WriteError when a
+// file cannot be written.
+struct ScanDetails {
+    std::vector<FileFacts> files; // files[i] for sortedPaths[i]
+    ArchiveFacts archive;
+};
 ArsivAktarResult ArsivAktar(const std::vector<std::string>& sortedPaths,
-                            std::string_view archiveName, Progress& progress = noProgress());
+                            std::string_view archiveName, Progress& progress = noProgress(),
+                            const ScanDetails* details = nullptr);
 
 // Scans `folder` with the new-archive window's scanner (sorted full paths of every
-// file below it), then writes them as above. `scan` is told at every folder.
+// file below it, with their facts), asks the platform for the medium's facts, then
+// writes both files as above. `scan` is told at every folder.
 ArsivAktarResult ArsivAktar(const std::string& folder, std::string_view archiveName, Progress& scan,
                             Progress& write);
+
+// The facts of a scan of `folder` that found `files` and entered `folders`, with
+// the medium's facts as the platform gives them now.
+ArchiveFacts scanFacts(const std::string& folder, const std::vector<FileFacts>& files,
+                       std::size_t folders);
 
 } // namespace kartavel::capture

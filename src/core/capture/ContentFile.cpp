@@ -31,10 +31,14 @@ std::string_view trimmed(std::string_view name) {
 // Makes the lines in one of the two file forms.
 class LineWriter {
 public:
-    explicit LineWriter(bool codePage) : codePage_(codePage) {}
+    LineWriter(bool codePage, std::vector<std::uint32_t>* owners)
+        : codePage_(codePage), owners_(owners) {}
 
-    // False when the name does not fit the code page.
-    bool append(std::size_t depth, std::string_view name) {
+    // False when the name does not fit the code page. `owner`: the path whose file
+    // the line is, or kNoFile.
+    bool append(std::size_t depth, std::string_view name, std::uint32_t owner) {
+        if (owners_)
+            owners_->push_back(owner);
         name = trimmed(name);
         out.append(depth, '\t');
         const bool plain = std::all_of(name.begin(), name.end(), [](char c) {
@@ -75,6 +79,7 @@ private:
     }
 
     bool codePage_;
+    std::vector<std::uint32_t>* owners_;
 };
 
 // The lines of the paths, in code page 1254 or (when `codePage` is false) UTF-8.
@@ -98,7 +103,7 @@ bool writeLines(const std::vector<std::string>& paths, LineWriter& lines, Progre
         if (!folder.empty() && folder == previousFolder && previous.size() >= 2) {
             // Most paths are a file of the folder before: only its name is new.
             previous.back() = path.substr(cut + 1);
-            if (!lines.append(previous.size() - 1, previous.back()))
+            if (!lines.append(previous.size() - 1, previous.back(), static_cast<std::uint32_t>(i)))
                 return false;
         } else {
             platform::splitPath(path, parts);
@@ -111,7 +116,9 @@ bool writeLines(const std::vector<std::string>& paths, LineWriter& lines, Progre
                 const auto common =
                     std::mismatch(names.begin(), names.end() - 1, previous.begin(), previous.end());
                 for (auto n = common.first; n != names.end(); ++n) {
-                    if (!lines.append(static_cast<std::size_t>(n - names.begin()), *n))
+                    const auto owner =
+                        n + 1 == names.end() ? static_cast<std::uint32_t>(i) : kNoFile;
+                    if (!lines.append(static_cast<std::size_t>(n - names.begin()), *n, owner))
                         return false;
                 }
                 std::swap(names, previous);
@@ -125,15 +132,32 @@ bool writeLines(const std::vector<std::string>& paths, LineWriter& lines, Progre
 
 } // namespace
 
-std::string contentFileText(const std::vector<std::string>& sortedPaths, Progress& progress) {
-    LineWriter codePage(true);
+namespace {
+
+std::string linesOf(const std::vector<std::string>& sortedPaths, Progress& progress,
+                    std::vector<std::uint32_t>* owners) {
+    LineWriter codePage(true, owners);
     if (writeLines(sortedPaths, codePage, progress))
         return std::move(codePage.out);
     // A name the code page cannot hold: the whole file becomes UTF-8.
-    LineWriter utf8(false);
+    if (owners)
+        owners->clear();
+    LineWriter utf8(false, owners);
     utf8.out = kContentFileBom;
     writeLines(sortedPaths, utf8, noProgress());
     return std::move(utf8.out);
+}
+
+} // namespace
+
+std::string contentFileText(const std::vector<std::string>& sortedPaths, Progress& progress) {
+    return linesOf(sortedPaths, progress, nullptr);
+}
+
+ContentText contentFileLines(const std::vector<std::string>& sortedPaths, Progress& progress) {
+    ContentText text;
+    text.bytes = linesOf(sortedPaths, progress, &text.fileOfNode);
+    return text;
 }
 
 void writeContentFile(const std::filesystem::path& file,

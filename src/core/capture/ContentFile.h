@@ -30,6 +30,16 @@ namespace kartavel::capture {
 std::string contentFileText(const std::vector<std::string>& sortedPaths,
                             Progress& progress = noProgress());
 
+// That text, and for each of its lines (each line is one node of the loaded tree)
+// the index of the path whose file it is, or kNoFile for the root and the folders.
+inline constexpr std::uint32_t kNoFile = 0xFFFFFFFF;
+struct ContentText {
+    std::string bytes;
+    std::vector<std::uint32_t> fileOfNode;
+};
+ContentText contentFileLines(const std::vector<std::string>& sortedPaths,
+                             Progress& progress = noProgress());
+
 // Writes that text as `file`, replacing it atomically. Throws platform::WriteError.
 // Progress goes per path; writing cannot be stopped halfway.
 void writeContentFile(const std::filesystem::path& file,

@@ -31,6 +31,24 @@ private:
     std::uint8_t bits_ = 0;
 };
 
+// What the scan keeps of a listed file beside its path: its size, last-write time
+// and attributes (FileFacts::attributes holds the bits below).
+namespace facts {
+inline constexpr std::uint8_t ReadOnly = 1;
+inline constexpr std::uint8_t Hidden = 2;
+inline constexpr std::uint8_t System = 4;
+inline constexpr std::uint8_t Archive = 8;
+inline constexpr std::uint8_t Folder = 0x40; // a loaded folder: its size is the sum below it
+inline constexpr std::uint8_t Known = 0x80;  // the rest holds; without it the file was gone
+} // namespace facts
+
+struct FileFacts {
+    std::uint64_t size = 0;
+    std::int64_t lastWrite = 0; // seconds since 1970-01-01 UTC
+    std::uint8_t attributes = 0;
+    friend bool operator==(const FileFacts&, const FileFacts&) = default;
+};
+
 // How FileSize and FileDate are compared.
 enum TFileSt { fsMax, fsMin, fsEqual };
 
@@ -53,6 +71,13 @@ public:
 
     // The result of the latest scan: full paths, or bare names with NamesOnly.
     std::vector<std::string> FileList;
+
+    // With Details, ScanFiles also keeps each listed file's facts, FileDetails[i]
+    // for FileList[i], found in the same walk.
+    bool Details = false;
+    std::vector<FileFacts> FileDetails;
+    // The folders the latest scan entered below CurDirectory.
+    std::size_t FoldersWalked() const { return foldersWalked_; }
 
     // Every qualifying file below CurDirectory. A folder's own files come in the
     // file system's order before the results of its sub-folders, each walked
@@ -91,6 +116,7 @@ private:
     void scan(bool filesMode, bool NamesOnly, bool SortList, Progress& progress);
 
     bool stopped_ = false;
+    std::size_t foldersWalked_ = 0;
 };
 
 } // namespace kartavel::capture

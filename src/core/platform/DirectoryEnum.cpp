@@ -2,6 +2,10 @@
 
 #include <ctime>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace kartavel::platform {
 
 namespace {
@@ -59,9 +63,21 @@ LocalDateTime localDateTime(std::int64_t secondsSinceEpoch) {
     const std::time_t t = static_cast<std::time_t>(secondsSinceEpoch);
     std::tm tm{};
 #ifdef _WIN32
-    ::localtime_s(&tm, &t);
+    if (::localtime_s(&tm, &t) != 0) {
+        // The C library takes no moment before 1970; the system's own conversion
+        // takes every file time from 1601 on.
+        const long long ticks =
+            (static_cast<long long>(secondsSinceEpoch) + 11644473600LL) * 10000000LL;
+        FILETIME ft{static_cast<DWORD>(ticks & 0xFFFFFFFF), static_cast<DWORD>(ticks >> 32)};
+        SYSTEMTIME utc{}, local{};
+        if (ticks < 0 || !::FileTimeToSystemTime(&ft, &utc) ||
+            !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+            return {};
+        return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+    }
 #else
-    ::localtime_r(&t, &tm);
+    if (!::localtime_r(&t, &tm))
+        return {};
 #endif
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }

@@ -75,8 +75,8 @@ enum class WriteStep { Create, Write, Flush, Rename };
 
 // A seam for tests of what a failed write leaves: while set, each step of
 // replaceFileAtomically asks it first, and a true answer makes that step fail as a
-// full disk or a lost device would. Flush is asked only for a durable write. An
-// empty function clears it.
+// full disk or a lost device would. Flush is asked only for a durable write;
+// Rename is also asked by renameFile, with the new name. An empty function clears it.
 using WriteFault = std::function<bool(WriteStep step, const fs::path& path)>;
 void setWriteFault(WriteFault fault);
 // True when the seam fails this step (the implementations ask it).

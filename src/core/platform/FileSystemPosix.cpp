@@ -145,6 +145,8 @@ bool removeFile(const fs::path& path) {
 }
 
 bool renameFile(const fs::path& from, const fs::path& to) {
+    if (writeFaultAt(WriteStep::Rename, to))
+        return false;
     // Never replace a file that is already there: it belongs to another archive.
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;

@@ -159,6 +159,8 @@ bool removeFile(const fs::path& path) {
 }
 
 bool renameFile(const fs::path& from, const fs::path& to) {
+    if (writeFaultAt(WriteStep::Rename, to))
+        return false;
     // Without MOVEFILE_REPLACE_EXISTING an existing `to` is never replaced.
     return ::MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), 0) != 0;
 }

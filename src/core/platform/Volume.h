@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,17 @@ namespace kartavel::platform {
 // The label of the file system mounted at or containing `path`; empty when it has
 // none or it cannot be found out.
 std::string volumeLabel(const std::string& path);
+
+// What the platform tells of the medium that holds a path; a fact it does not give
+// stays empty.
+struct VolumeFacts {
+    std::string label;
+    std::string serial;     // Windows: the volume serial as "1A2B-3C4D"; Linux: the UUID
+    std::string fileSystem; // "NTFS", "ext4", "iso9660"
+    std::optional<std::uint64_t> totalBytes, freeBytes; // free: what this user may fill
+};
+
+VolumeFacts volumeFacts(const std::string& path);
 
 // The roots of the CD-ROM drives that hold a medium: on Windows their roots ("E:\"),
 // in drive order; on Linux the mount points of iso9660 and udf file systems, in

@@ -3,6 +3,8 @@
 #include "Win32Support.h"
 #include "text/WideText.h"
 
+#include <cstdio>
+
 namespace kartavel::platform {
 
 namespace {
@@ -36,6 +38,31 @@ std::string volumeLabel(const std::string& path) {
     std::string label;
     readLabel(root, label);
     return label;
+}
+
+VolumeFacts volumeFacts(const std::string& path) {
+    QuietDriveErrors quiet;
+    VolumeFacts v;
+    wchar_t root[MAX_PATH + 1] = {};
+    if (!::GetVolumePathNameW(win32::widePathFromUtf8(path).c_str(), root, MAX_PATH + 1))
+        return v;
+    wchar_t name[MAX_PATH + 1] = {}, fileSystem[MAX_PATH + 1] = {};
+    DWORD serial = 0;
+    if (::GetVolumeInformationW(root, name, MAX_PATH + 1, &serial, nullptr, nullptr, fileSystem,
+                                MAX_PATH + 1)) {
+        v.label = text::utf8FromWide(name);
+        v.fileSystem = text::utf8FromWide(fileSystem);
+        char text[10];
+        std::snprintf(text, sizeof text, "%04X-%04X", static_cast<unsigned>(serial >> 16),
+                      static_cast<unsigned>(serial & 0xFFFF));
+        v.serial = text;
+    }
+    ULARGE_INTEGER freeToCaller{}, total{};
+    if (::GetDiskFreeSpaceExW(root, &freeToCaller, &total, nullptr)) {
+        v.totalBytes = total.QuadPart;
+        v.freeBytes = freeToCaller.QuadPart;
+    }
+    return v;
 }
 
 std::vector<std::string> cdromDriveRoots() {

@@ -1,5 +1,6 @@
 #include "ArchiveCommands.h"
 
+#include "capture/ArchiveDetails.h"
 #include "capture/ArchiveName.h"
 #include "platform/FileSystem.h"
 #include "register/RecordFields.h"
@@ -18,6 +19,7 @@ namespace cols = store::columns;
 
 ViewTarget viewArchive(std::string_view archiveName) {
     ViewTarget v;
+    v.archiveName = archiveName;
     v.file = capture::existingContentFile(archiveName);
     if (!v.file)
         v.message = capture::kContentFileMissing;
@@ -27,25 +29,51 @@ ViewTarget viewArchive(std::string_view archiveName) {
 ViewTarget viewCurrentArchive(const store::Catalogue& catalogue) {
     const auto& t = catalogue.KayitOrj_T;
     if (!t.active() || t.isEmpty())
-        return {std::nullopt, "Arşiv kaydı yapılmamış..."};
+        return {std::nullopt, "Arşiv kaydı yapılmamış...", {}};
     return viewArchive(t.asString(cols::ARSIV_ADI));
+}
+
+void removeArchiveFiles(std::string_view archiveName) {
+    if (const auto file = capture::contentFilePath(archiveName))
+        platform::removeFile(*file);
+    if (const auto details = capture::detailsFilePath(archiveName))
+        platform::removeFile(*details);
 }
 
 void deleteCurrentArchive(store::Catalogue& catalogue) {
     auto& t = catalogue.KayitOrj_T;
     const std::string name = t.asString(cols::ARSIV_ADI);
     // The register is written without the record first. Only when that has worked
-    // do the record and the content file go, so a failed write changes nothing.
+    // do the record and the archive's files go, so a failed write changes nothing.
     store::deleteCurrentAndSave(t, store::Catalogue::registerPath());
-    if (const auto file = capture::contentFilePath(name))
-        platform::removeFile(*file);
+    removeArchiveFiles(name);
 }
+
+namespace {
+
+// Moves the details file along with a content file that has just moved from
+// `oldName`'s place to `newName`'s. False when it is there and cannot follow.
+bool moveDetails(std::string_view oldName, std::string_view newName) {
+    const auto from = capture::detailsFilePath(oldName);
+    const auto to = capture::detailsFilePath(newName);
+    if (!from || !to || !platform::fileExists(*from))
+        return true; // an archive without details
+    // A details file left at the new name belongs to no archive (no content file is
+    // there), unless only the letter case changes and it is the archive's own.
+    if (text::TurkishUpperCase(oldName) != text::TurkishUpperCase(newName) &&
+        platform::fileExists(*to))
+        platform::removeFile(*to);
+    return platform::renameFile(*from, *to);
+}
+
+} // namespace
 
 void afterEditPost(store::Catalogue& catalogue) {
     auto& t = catalogue.KayitOrj_T;
     const int adi = t.requireField(cols::ARSIV_ADI);
     const std::string name = t.asString(adi);
     std::optional<std::filesystem::path> from, to;
+    std::optional<std::string> movedFrom; // the old name, once the files have moved
     if (const auto& before = t.previousValues()) {
         const std::string oldName = store::valueText(store::FieldType::String,
                                                      before->cells[static_cast<std::size_t>(adi)]);
@@ -61,14 +89,23 @@ void afterEditPost(store::Catalogue& catalogue) {
             to = capture::contentFilePath(name);
             if (!from || !to || !platform::renameFile(*from, *to))
                 from.reset();
+            if (from && !moveDetails(oldName, name)) {
+                platform::renameFile(*to, *from);
+                t.restorePreviousValues();
+                throw platform::WriteError(*capture::detailsFilePath(name));
+            }
+            if (from)
+                movedFrom = oldName;
         }
     }
     try {
         catalogue.saveRegister();
     } catch (...) {
-        // The stored register still names the old file and holds the old values.
-        if (from)
+        // The stored register still names the old files and holds the old values.
+        if (from) {
             platform::renameFile(*to, *from);
+            moveDetails(name, *movedFrom);
+        }
         t.restorePreviousValues();
         throw;
     }

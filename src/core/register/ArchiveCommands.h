@@ -18,6 +18,7 @@ namespace kartavel::reg {
 struct ViewTarget {
     std::optional<std::filesystem::path> file;
     std::string message;
+    std::string archiveName; // the archive it is for
 };
 
 // The content file of the archive of that name, or "Arşiv Dosyası bulunamıyor.
@@ -28,8 +29,13 @@ ViewTarget viewArchive(std::string_view archiveName);
 // yapılmamış..." while the register is empty, else as viewArchive.
 ViewTarget viewCurrentArchive(const store::Catalogue& catalogue);
 
-// Deletes the current archive, once the user has said yes: its register record and
-// its content file (a missing one is no matter), and rewrites the register. Throws
+// Removes the archive's content file and its details file; a missing one is no
+// matter.
+void removeArchiveFiles(std::string_view archiveName);
+
+// Deletes the current archive, once the user has said yes: its register record, its
+// content file and its details file (a missing one is no matter), and rewrites the
+// register. Throws
 // platform::WriteError when the register cannot be written; then nothing changes.
 void deleteCurrentArchive(store::Catalogue& catalogue);
 
@@ -98,12 +104,15 @@ void editCurrentArchive(store::Catalogue& catalogue, const ArchiveEdit& edit);
 
 // Runs after each post of the register while the edit window is open: a changed
 // name takes its content file along (a rename that fails is not reported, and it
-// never replaces another archive's file), the register is written, and the record
-// with the posted name becomes current again. When the register cannot be written
-// (platform::WriteError) the content file is moved back. A posted record that the
-// checks of checkArchiveSave refuse changes nothing and throws EditRefused: a new
-// name could lose the archive its content file or share another's, and a text the
-// register would not give back would do the same at the next start.
+// never replaces another archive's file) and its details file with it, the
+// register is written, and the record with the posted name becomes current again.
+// The two files move together: when the details file cannot follow, the content
+// file goes back, the record is as it was, and platform::WriteError names the
+// details file. When the register cannot be written (platform::WriteError) both
+// files are moved back. A posted record that the checks of checkArchiveSave refuse
+// changes nothing and throws EditRefused: a new name could lose the archive its
+// content file or share another's, and a text the register would not give back
+// would do the same at the next start.
 void afterEditPost(store::Catalogue& catalogue);
 
 } // namespace kartavel::reg

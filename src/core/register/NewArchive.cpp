@@ -1,5 +1,6 @@
 #include "NewArchive.h"
 
+#include "ArchiveCommands.h"
 #include "RecordFields.h"
 #include "capture/ArchiveName.h"
 #include "capture/ArsivAktar.h"
@@ -139,8 +140,7 @@ NewArchiveResult registerNewArchive(store::Catalogue& catalogue, const NewArchiv
         // The user is back on the record that was current before.
         if (current != 0)
             t.gotoBookmark(current);
-        if (const auto file = capture::contentFilePath(in.name))
-            platform::removeFile(*file);
+        removeArchiveFiles(in.name);
         throw;
     }
     result.registered = true;

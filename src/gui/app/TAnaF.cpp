@@ -12,6 +12,7 @@
 #include "access/TK_PasswordF.h"
 #include "access/TK_SifreDegF.h"
 #include "browse/Navigation.h"
+#include "capture/TK_ArsivBilgiF.h"
 #include "capture/TK_FindF.h"
 #include "capture/TK_GoruntuleF.h"
 #include "capture/TK_YeniArsivF.h"
@@ -266,6 +267,12 @@ void TAnaF::buildMenu() {
             &TAnaF::TeslimAl1Click);
     viewGroup_ = addViewMenu(popupMenu_);
     connect(viewGroup_, &QActionGroup::triggered, this, &TAnaF::BuyukSimge1Click);
+    popupMenu_->addSeparator();
+    connect(addMenuItem(popupMenu_, "ArsivBilgileri1", "Arşiv Bilgileri", -1), &QAction::triggered,
+            this, [this] {
+                TK_ArsivBilgiF::open(catalogue.KayitOrj_T, reg::viewCurrentArchive(catalogue),
+                                     this);
+            });
 }
 
 void TAnaF::buildStatusBar() {
@@ -442,6 +449,8 @@ void TAnaF::PopupMenu1Popup() {
     menuItem(QStringLiteral("IlkSayfayaGit1"))->setEnabled(state.firstPage);
     menuItem(QStringLiteral("EmanetVer1"))->setEnabled(state.lend);
     menuItem(QStringLiteral("TeslimAl1"))->setEnabled(state.takeBack);
+    menuItem(QStringLiteral("ArsivBilgileri1"))
+        ->setEnabled(browse::archiveCommandsEnabled(selectedItem()));
 }
 
 void TAnaF::BuyukSimge1Click(QAction*) {

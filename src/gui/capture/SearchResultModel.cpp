@@ -1,6 +1,7 @@
 #include "SearchResultModel.h"
 
 #include "app/QtText.h"
+#include "capture/ArchiveName.h"
 
 namespace kartavel::gui {
 
@@ -8,12 +9,37 @@ SearchResultModel::SearchResultModel(bool withArchive, QObject* parent)
     : QAbstractTableModel(parent), withArchive_(withArchive),
       headers_(withArchive ? QStringList{QStringLiteral("Arşiv"), QStringLiteral("Dosya"),
                                          QStringLiteral("Konum")}
-                           : QStringList{QStringLiteral("Dosya Adı"), QStringLiteral("Konum")}) {}
+                           : QStringList{QStringLiteral("Dosya Adı"), QStringLiteral("Konum")}) {
+    headers_ << QStringLiteral("Boyut") << QStringLiteral("Değiştirilme Tarihi");
+}
+
+void SearchResultModel::loadDetails() {
+    if (!withArchive_ || rows_.empty())
+        return;
+    for (const auto& row : rows_) {
+        if (archives_.contains(row.archive))
+            continue;
+        auto& details = archives_[row.archive];
+        if (const auto file = capture::existingContentFile(row.archive))
+            details = capture::loadArchive(*file).details;
+    }
+    Q_EMIT dataChanged(index(0, columnCount() - 2), index(rowCount() - 1, columnCount() - 1));
+}
+
+const capture::ArchiveDetails* SearchResultModel::detailsOf(const capture::SearchRow& row) const {
+    const capture::ArchiveDetails* d = active_;
+    if (withArchive_) {
+        const auto it = archives_.find(row.archive);
+        d = it != archives_.end() && it->second ? &*it->second : nullptr;
+    }
+    return d && row.node < d->size() ? d : nullptr;
+}
 
 void SearchResultModel::clear() {
     beginResetModel();
     rows_.clear();
     pending_.clear();
+    archives_.clear(); // an archive may have been registered again meanwhile
     endResetModel();
 }
 
@@ -41,11 +67,24 @@ int SearchResultModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() ||
-        (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     const auto& r = rows_[static_cast<std::size_t>(index.row())];
     const int column = index.column() + (withArchive_ ? 0 : 1);
+    if (column == 3 && role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    if (column >= 3) {
+        const capture::ArchiveDetails* d = detailsOf(r);
+        if (!d || (!d->folder(r.node) && !d->known(r.node)))
+            return {};
+        const bool folder = d->folder(r.node);
+        if (column == 3)
+            return role == Qt::ToolTipRole ? qs(capture::groupedBytes(d->bytes(r.node)) + " bayt")
+                                           : qs(capture::sizeText(d->bytes(r.node)));
+        return folder ? QVariant() : qs(capture::localTimeText(d->lastWrite(r.node)));
+    }
     switch (column) {
     case 0:
         return qs(r.archive);

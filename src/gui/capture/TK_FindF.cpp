@@ -37,7 +37,8 @@ TK_YardimF* searchHelp = nullptr;
 
 } // namespace
 
-TK_FindF::TK_FindF(int searchScope, const capture::ArchiveTree* activeArchive, QWidget* parent)
+TK_FindF::TK_FindF(int searchScope, const capture::ArchiveTree* activeArchive, QWidget* parent,
+                   const capture::ArchiveDetails* activeDetails)
     : QDialog(parent), scope_(searchScope), activeArchive_(activeArchive) {
     setObjectName(QStringLiteral("K_FindF"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
@@ -48,8 +49,9 @@ TK_FindF::TK_FindF(int searchScope, const capture::ArchiveTree* activeArchive, Q
     banner_ = new TBanner(QStringLiteral("İçerik Ara"), QStringLiteral("Label1"), this);
     column->addWidget(banner_);
     buildSearchPanel();
-    ListView1_ = buildResultList("ListView1", {137, 350});
-    ListView2_ = buildResultList("ListView2", {105, 125, 250});
+    ListView1_ = buildResultList("ListView1", {137, 350, 80, 130});
+    ListView2_ = buildResultList("ListView2", {105, 125, 250, 80, 130});
+    results_->setActiveDetails(activeDetails);
     buildStatusBar();
     closeAction(this, "kapat", [this] { IloWinButton2Click(); });
     resize(760, 560);
@@ -136,7 +138,7 @@ QTreeView* TK_FindF::buildResultList(const char* objectName, const QList<int>& w
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->header()->setStretchLastSection(true);
     list->installEventFilter(this);
-    const bool visible = (widths.size() == 3) == (scope_ == 1);
+    const bool visible = (widths.size() == 5) == (scope_ == 1);
     if (visible) {
         results_ = new SearchResultModel(scope_ == 1, this);
         list->setModel(results_);
@@ -211,6 +213,7 @@ void TK_FindF::IloWinButton1Click() {
     IloWinButton1_->setEnabled(false);
     const capture::SearchResult result = run(text, CheckTAM_->isChecked(), CheckBY_->isChecked());
     publish();
+    results_->loadDetails();
     searching_ = false;
     IloWinButton1_->setEnabled(true);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/ArchiveDetails.h"
 #include "capture/ContentSearch.h"
 
 #include <QDialog>
@@ -27,7 +28,8 @@ class TK_FindF : public QDialog {
 public:
     // `searchScope` 1 searches every archive of the main window's place, 2 the
     // active archive `activeArchive` (which must outlive the window).
-    TK_FindF(int searchScope, const capture::ArchiveTree* activeArchive, QWidget* parent = nullptr);
+    TK_FindF(int searchScope, const capture::ArchiveTree* activeArchive, QWidget* parent = nullptr,
+             const capture::ArchiveDetails* activeDetails = nullptr);
 
     // --- handlers ---------------------------------------------------------------
     void FormShow();

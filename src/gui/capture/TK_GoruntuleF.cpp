@@ -2,6 +2,7 @@
 
 #include "ArchiveTreeModel.h"
 #include "NodeListModel.h"
+#include "TK_ArsivBilgiF.h"
 #include "TK_FindF.h"
 #include "app/DesktopShell.h"
 #include "app/FormAyar.h"
@@ -11,6 +12,7 @@
 #include "app/QtText.h"
 #include "app/TAnaF.h"
 #include "app/TListView.h"
+#include "app/ViewMenu.h"
 #include "app/WindowParts.h"
 #include "capture/ArchiveName.h"
 #include "platform/PathForm.h"
@@ -19,13 +21,16 @@
 #include "widgets/TILOProgress.h"
 #include "widgets/TIloWinButton.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QSplitter>
+#include <QTableView>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -66,26 +71,34 @@ constexpr const char* kCountText = "Liste Sayısı :  ";
 
 } // namespace
 
-void TK_GoruntuleF::open(const reg::ViewTarget& target, const QString& location, QWidget* parent) {
-    const auto& file = target.file;
-    if (!file) {
+std::optional<capture::ArchiveLoad> TK_GoruntuleF::load(const reg::ViewTarget& target) {
+    if (!target.file) {
         ShowInfo(qs(target.message));
-        return;
+        return std::nullopt;
     }
-    capture::TreeLoad load;
+    capture::ArchiveLoad load;
     {
         WaitCursor wait;
-        load = capture::loadContentFile(*file);
+        load = capture::loadArchive(*target.file);
     }
-    if (!load.ok()) {
-        ShowError(qs(load.error));
-        return;
+    if (!load.load.ok()) {
+        ShowError(qs(load.load.error));
+        return std::nullopt;
     }
-    ShowModalForm(K_GoruntuleF, std::move(load.tree), location, parent);
+    return load;
 }
 
-TK_GoruntuleF::TK_GoruntuleF(capture::ArchiveTree tree, const QString& location, QWidget* parent)
-    : QDialog(parent), tree_(std::move(tree)) {
+void TK_GoruntuleF::open(const reg::ViewTarget& target, const QString& location, QWidget* parent) {
+    if (auto loaded = load(target))
+        ShowModalForm(K_GoruntuleF, std::move(loaded->load.tree), location, parent,
+                      std::move(loaded->details), target.archiveName);
+}
+
+TK_GoruntuleF::TK_GoruntuleF(capture::ArchiveTree tree, const QString& location, QWidget* parent,
+                             std::optional<capture::ArchiveDetails> details,
+                             std::string archiveName)
+    : QDialog(parent), tree_(std::move(tree)), details_(std::move(details)),
+      archiveName_(std::move(archiveName)) {
     setObjectName(QStringLiteral("K_GoruntuleF"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     auto* column = new QVBoxLayout(this);
@@ -95,6 +108,7 @@ TK_GoruntuleF::TK_GoruntuleF(capture::ArchiveTree tree, const QString& location,
     column->addWidget(banner_);
     buildCommandBar();
     buildPanes();
+    buildMenu();
     Label2_->setText(location);
     closeAction(this, "Kapat", [this] { IloWinButton3Click(); });
 
@@ -181,11 +195,17 @@ void TK_GoruntuleF::buildPanes() {
     auto* rightColumn = new QVBoxLayout(right);
     rightColumn->setContentsMargins(0, 0, 0, 0);
     rightColumn->setSpacing(0);
-    listModel_ = new NodeListModel(tree_, nodeImages(32), this);
+    listModel_ = new NodeListModel(tree_, nodeImages(32), details(), this);
     ListViewDISK_ = new TListView(right);
     ListViewDISK_->setObjectName(QStringLiteral("ListViewDISK"));
     ListViewDISK_->setModel(listModel_);
     ListViewDISK_->setViewStyle(TListView::ViewStyle::Icon);
+    // The report view sorts by the column whose header is clicked, and a second
+    // click reverses it; until then the list keeps the tree's order.
+    QTableView* report = ListViewDISK_->reportView();
+    report->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    report->setSortingEnabled(true);
+    ListViewDISK_->setColumnWidths({260, 90, 150, 70});
     connect(ListViewDISK_, &TListView::itemActivated, this, &TK_GoruntuleF::ListViewDISKDblClick);
     connect(ListViewDISK_, &TListView::backspacePressed, this, [this] {
         if (geri_->isEnabled())
@@ -200,6 +220,10 @@ void TK_GoruntuleF::buildPanes() {
     LabelSAYI_->setObjectName(QStringLiteral("LabelSAYI"));
     LabelSAYI_->setFont(bold);
     countRow->addWidget(LabelSAYI_);
+    countRow->addSpacing(24);
+    LabelAYRINTI_ = new QLabel(count);
+    LabelAYRINTI_->setObjectName(QStringLiteral("LabelAYRINTI"));
+    countRow->addWidget(LabelAYRINTI_, 1);
     rightColumn->addWidget(count);
 
     split->addWidget(TreeView1_);
@@ -208,6 +232,29 @@ void TK_GoruntuleF::buildPanes() {
     split->setSizes({280, 1000});
     layout()->addWidget(split);
     static_cast<QVBoxLayout*>(layout())->setStretchFactor(split, 1);
+}
+
+void TK_GoruntuleF::buildMenu() {
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    connect(addMenuItem(popupMenu_, "ArsivBilgileri1", "Arşiv Bilgileri", -1), &QAction::triggered,
+            this, &TK_GoruntuleF::ArsivBilgileri1Click);
+    viewGroup_ = addViewMenu(popupMenu_);
+    viewGroup_->actions().constFirst()->setChecked(true); // the large icons it opens with
+    connect(viewGroup_, &QActionGroup::triggered, this, &TK_GoruntuleF::BuyukSimge1Click);
+    connect(ListViewDISK_, &TListView::contextMenuRequested, this,
+            [this](const QPoint& at) { popupMenu_->exec(at); });
+}
+
+void TK_GoruntuleF::BuyukSimge1Click() {
+    applyViewMode(ListViewDISK_, viewGroup_);
+}
+
+void TK_GoruntuleF::ArsivBilgileri1Click() {
+    ShowModalForm(K_ArsivBilgiF,
+                  reg::archiveInformation(AnaF ? &AnaF->catalogue.KayitOrj_T : nullptr,
+                                          archiveName_, tree_, details()),
+                  this);
 }
 
 void TK_GoruntuleF::showEvent(QShowEvent* event) {
@@ -221,6 +268,8 @@ void TK_GoruntuleF::showEvent(QShowEvent* event) {
 void TK_GoruntuleF::FormShow() {
     FormAyar(this, nullptr, 2);
     geri_->setEnabled(false);
+    if (!details_)
+        LabelAYRINTI_->setText(qs(capture::kNoDetails));
     // The root's folders are in sight; nothing is listed until the user picks one.
     if (!tree_.empty())
         TreeView1_->expand(treeModel_->indexOf(0));
@@ -271,6 +320,7 @@ void TK_GoruntuleF::listFolder(std::size_t folder) {
 
 void TK_GoruntuleF::showCount() {
     LabelSAYI_->setText(QString::fromUtf8(kCountText) + QString::number(listModel_->rowCount()));
+    LabelAYRINTI_->setText(qs(capture::listingText(tree_, details(), ListNodes())));
 }
 
 void TK_GoruntuleF::Listeleme(int from) {
@@ -359,7 +409,7 @@ void TK_GoruntuleF::IloWinButton2Click() {
 void TK_GoruntuleF::IloWinButton4Click() {
     if (AnaF)
         AnaF->SearchScope = 2;
-    ShowModalForm(K_FindF, 2, &tree_, this);
+    ShowModalForm(K_FindF, 2, &tree_, this, details());
 }
 
 void TK_GoruntuleF::IloWinButton3Click() {

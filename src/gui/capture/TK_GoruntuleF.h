@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/ArchiveDetails.h"
 #include "capture/ContentFile.h"
 #include "register/ArchiveCommands.h"
 
@@ -9,7 +10,9 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QLabel;
+class QMenu;
 class QTreeView;
 
 namespace kartavel::gui {
@@ -27,8 +30,12 @@ class TListView;
 class TK_GoruntuleF : public QDialog {
     Q_OBJECT
 public:
-    // `location` is the archive's place in the register, as the opener shows it.
-    TK_GoruntuleF(capture::ArchiveTree tree, const QString& location, QWidget* parent = nullptr);
+    // `location` is the archive's place in the register, as the opener shows it;
+    // `details` the archive's details, when it has any, and `archiveName` its name
+    // for the information window.
+    TK_GoruntuleF(capture::ArchiveTree tree, const QString& location, QWidget* parent = nullptr,
+                  std::optional<capture::ArchiveDetails> details = std::nullopt,
+                  std::string archiveName = {});
     ~TK_GoruntuleF() override;
 
     // What the openers do with what the view rule found (reg::viewArchive): the
@@ -37,18 +44,24 @@ public:
     // bulunamıyor. Silinmiş olabilir"), and a damaged file is reported in the error
     // box.
     static void open(const reg::ViewTarget& target, const QString& location, QWidget* parent);
+    // The loading step of open, shared with the information window: the archive
+    // with its details, or nothing once the message or the error has been shown.
+    static std::optional<capture::ArchiveLoad> load(const reg::ViewTarget& target);
 
     const capture::ArchiveTree& tree() const { return tree_; }
+    const capture::ArchiveDetails* details() const { return details_ ? &*details_ : nullptr; }
 
     // --- handlers ---------------------------------------------------------------
     void FormShow();
     void TreeView1Click();
     void TreeView1DblClick();
     void ListViewDISKDblClick();
-    void IloWinButton1Click(); // "Geri"
-    void IloWinButton2Click(); // "Arşivden Aç"
-    void IloWinButton4Click(); // "İçerik Ara"
-    void IloWinButton3Click(); // "Kapat", Esc
+    void IloWinButton1Click();   // "Geri"
+    void IloWinButton2Click();   // "Arşivden Aç"
+    void IloWinButton4Click();   // "İçerik Ara"
+    void IloWinButton3Click();   // "Kapat", Esc
+    void ArsivBilgileri1Click(); // the list's pop-up menu: "Arşiv Bilgileri"
+    void BuyukSimge1Click();     // a view of the pop-up menu's "Görünüm"
     // Lists the chosen folder, or opens the chosen file: 1 from the list, 2 from
     // the tree.
     void Listeleme(int from);
@@ -69,6 +82,9 @@ public:
     QLabel* Label2() const { return Label2_; }
     QLabel* LabelKONUM() const { return LabelKONUM_; }
     QLabel* LabelSAYI() const { return LabelSAYI_; }
+    // The listed folder's counts and size, or "Ayrıntı bilgisi yok".
+    QLabel* LabelAYRINTI() const { return LabelAYRINTI_; }
+    QMenu* PopupMenu1() const { return popupMenu_; }
     TILOProgress* ILOProgress1() const { return ILOProgress1_; }
 
 protected:
@@ -78,6 +94,7 @@ protected:
 private:
     void buildCommandBar();
     void buildPanes();
+    void buildMenu();
     // The steps "Geri" shares with a listing: the folder's path, its children as
     // entries, and their count.
     void listFolder(std::size_t folder);
@@ -88,6 +105,8 @@ private:
     void openFile(std::size_t node);
 
     capture::ArchiveTree tree_;
+    std::optional<capture::ArchiveDetails> details_;
+    std::string archiveName_;
     TBanner* banner_ = nullptr;
     TIloWinButton* geri_ = nullptr;
     TIloWinButton* ac_ = nullptr;
@@ -96,6 +115,9 @@ private:
     QLabel* Label2_ = nullptr;
     QLabel* LabelKONUM_ = nullptr;
     QLabel* LabelSAYI_ = nullptr;
+    QLabel* LabelAYRINTI_ = nullptr;
+    QMenu* popupMenu_ = nullptr;
+    QActionGroup* viewGroup_ = nullptr;
     TILOProgress* ILOProgress1_ = nullptr;
     QTreeView* TreeView1_ = nullptr;
     ArchiveTreeModel* treeModel_ = nullptr;

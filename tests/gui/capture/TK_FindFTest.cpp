@@ -5,6 +5,7 @@
 #include "app/TAnaF.h"
 #include "app/TK_YardimF.h"
 #include "app/TListView.h"
+#include "capture/ArchiveDetails.h"
 #include "capture/SearchResultModel.h"
 #include "capture/TK_GoruntuleF.h"
 #include "widgets/TILOProgress.h"
@@ -18,6 +19,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <vector>
 
 using namespace kartavel;
 using gui::TK_FindF;
@@ -64,7 +66,8 @@ private:
         auto* m = shownList()->model();
         for (int r = 0; r < m->rowCount(); ++r) {
             QStringList cells;
-            for (int c = 0; c < m->columnCount(); ++c)
+            // The name and path columns; the size and date at the end are read apart.
+            for (int c = 0; c < m->columnCount() - 2; ++c)
                 cells << m->index(r, c).data().toString();
             out << cells.join(u'|');
         }
@@ -250,6 +253,11 @@ private Q_SLOTS:
     void allArchivesOfTheMainWindowsPlace() {
         test::writeFile(env->data / "A.ADS", *text::encodeCp1254(kDisk));
         test::writeFile(env->data / "B.ADS", "E:\r\n\trapor.doc\r\n");
+        // B has details: its row ends with the file's size and time.
+        test::writeFile(env->data / "B.ADT",
+                        capture::detailsFileBytes(capture::fingerprintOf("E:\r\n\trapor.doc\r\n"),
+                                                  {}, {{5120, 1781049600, capture::facts::Known}},
+                                                  {capture::kNoFile, 0}));
         test::writeFile(env->data / "C.ADS", "F:\r\n\trapor.pdf\r\n");
         test::writeFile(env->data / "ARSIV_Y.DB",
                         test::registerFileText({{"A", "G", "S", "0", ""},
@@ -265,6 +273,7 @@ private Q_SLOTS:
             QStringList rows;
             QString count;
             int scope;
+            QStringList details;
         } seen;
         gui::setModalDriver([&](QDialog* d) {
             auto* f = qobject_cast<TK_FindF*>(d);
@@ -272,7 +281,14 @@ private Q_SLOTS:
             QCOMPARE(gui::K_FindF, f);
             window = f;
             search(QStringLiteral("rapor"));
-            seen = {f->Label1()->text(), f->Label4()->text(), rows(), count(), main.SearchScope};
+            seen = {
+                f->Label1()->text(), f->Label4()->text(), rows(), count(), main.SearchScope, {}};
+            auto* m = f->ListView2()->model();
+            QCOMPARE(m->headerData(3, Qt::Horizontal).toString(), u("Boyut"));
+            QCOMPARE(m->headerData(4, Qt::Horizontal).toString(), u("Değiştirilme Tarihi"));
+            for (int r = 0; r < m->rowCount(); ++r)
+                seen.details << m->index(r, 3).data().toString() + u("|") +
+                                    m->index(r, 4).data().toString();
             QVERIFY(f->ListView2()->isVisible() && !f->ListView1()->isVisible());
             QVERIFY(!f->ILOProgressMAS()->isVisible());
             QTest::keyClick(f, Qt::Key_Escape);
@@ -290,6 +306,11 @@ private Q_SLOTS:
                  (QStringList{u("A|rapor.txt|D:\\Belgeler\\rapor.txt"),
                               u("B|rapor.doc|E:\\rapor.doc"), u("C|rapor.pdf|F:\\rapor.pdf")}));
         QCOMPARE(seen.count, QStringLiteral("3"));
+        QCOMPARE(
+            seen.details,
+            (QStringList{u("|"),
+                         u("5,0 KB|") + QString::fromStdString(capture::localTimeText(1781049600)),
+                         u("|")}));
 
         dbl(0); // G
         dbl(0); // S
@@ -303,6 +324,33 @@ private Q_SLOTS:
         main.close();
         QCOMPARE(env->prompter.take(),
                  QStringList{QStringLiteral("Soru: Programdan çıkmak istiyormusunuz ?")});
+    }
+
+    void theActiveArchiveListEndsWithTheDetails() {
+        const std::string bytes = *text::encodeCp1254(kDisk);
+        std::vector<capture::FileFacts> files = {{2048, 0, capture::facts::Known},
+                                                 {7, 0, capture::facts::Known}};
+        std::vector<std::uint32_t> owners(disk.size(), capture::kNoFile);
+        owners[2] = 0; // rapor.txt
+        owners[3] = 1; // İNDEX.HTM
+        const auto details = capture::parseDetailsFile(
+            capture::detailsFileBytes(capture::fingerprintOf(bytes), {}, files, owners), bytes,
+            disk);
+        QVERIFY(details);
+        owned = std::make_unique<TK_FindF>(2, &disk, nullptr, &*details);
+        window = owned.get();
+        window->show();
+        search(QStringLiteral("e"));
+        env->prompter.take();
+        auto* m = window->ListView1()->model();
+        QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), u("Boyut"));
+        QStringList sizes;
+        for (int r = 0; r < m->rowCount(); ++r)
+            sizes << m->index(r, 0).data().toString() + u("=") + m->index(r, 2).data().toString();
+        // A folder shows the sum of its files, a file without facts nothing.
+        QCOMPARE(sizes, (QStringList{u("Belgeler=2,0 KB"), u("İNDEX.HTM=7 bayt"), u("ındex.htm="),
+                                     u("INDEX.HTM="), u("Resimler=0 bayt")}));
+        QCOMPARE(m->index(0, 2).data(Qt::ToolTipRole).toString(), u("2.055 bayt"));
     }
 
     void theViewerSearchesItsOwnArchive() {

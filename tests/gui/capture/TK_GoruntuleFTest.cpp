@@ -12,7 +12,10 @@
 #include "widgets/TIloWinButton.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTableView>
 #include <QTreeView>
 #include <QtTest>
 
@@ -231,6 +234,87 @@ private Q_SLOTS:
         keyInList(Qt::Key_Return);
         QCOMPARE(konum(), QStringLiteral("..."));
         QVERIFY(!geri());
+    }
+
+    // With details the report view shows each entry's size (bytes on hover), time and
+    // type; a click on a header sorts by it and a second reverses, the entries still
+    // standing for their nodes; the status line tells the listed folder's counts and
+    // size. Without details it says so.
+    void theReportViewShowsAndSortsTheDetails() {
+        test::writeFile(src->path() / "a/f1.txt", std::string(3000, 'x'));
+        test::writeFile(src->path() / "a/b/g.txt", std::string(10, 'y'));
+        test::writeFile(src->path() / "h.txt", std::string(1572864, 'z'));
+        test::setLastWriteTime(src->path() / "h.txt", 1781049600);
+        registerSource("Ayrinti");
+        auto load = capture::loadArchive(env->data / "Ayrinti.ADS");
+        QVERIFY(load.details);
+        viewer = std::make_unique<TK_GoruntuleF>(std::move(load.load.tree), QStringLiteral("G\\S"),
+                                                 nullptr, std::move(load.details), "Ayrinti");
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
+        QCOMPARE(viewer->LabelAYRINTI()->text(), QString());
+        clickTree(top);
+        QCOMPARE(viewer->LabelAYRINTI()->text(), QStringLiteral("1 dosya, 1 klasör, 1,5 MB"));
+
+        QAction* report = viewer->findChild<QAction*>(QStringLiteral("Ayrntlar1"));
+        QVERIFY(report);
+        report->trigger();
+        QCOMPARE(viewer->ListViewDISK()->viewStyle(), gui::TListView::ViewStyle::Report);
+        QTableView* table = viewer->ListViewDISK()->reportView();
+        auto* m = table->model();
+        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Boyut"));
+        QCOMPARE(m->headerData(2, Qt::Horizontal).toString(),
+                 QStringLiteral("Değiştirilme Tarihi"));
+        QCOMPARE(m->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Tür"));
+        const auto row = [&](int r) {
+            QStringList cells;
+            for (int c = 0; c < 4; ++c)
+                cells << m->index(r, c).data().toString();
+            return cells.join(QLatin1Char('|'));
+        };
+        const QString when = QString::fromStdString(capture::localTimeText(1781049600));
+        QCOMPARE(row(0), QStringLiteral("a|2,9 KB||Klasör"));
+        QCOMPARE(row(1), QStringLiteral("h.txt|1,5 MB|") + when + QStringLiteral("|TXT"));
+        QCOMPARE(m->index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("1.572.864 bayt"));
+        QCOMPARE(m->index(0, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("3.010 bayt"));
+
+        // Clicks on the "Boyut" header: smallest first, then largest first.
+        QHeaderView* header = table->horizontalHeader();
+        const auto clickHeader = [&](int section) {
+            const QPoint at(header->sectionViewportPosition(section) +
+                                header->sectionSize(section) / 2,
+                            header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        };
+        clickHeader(1);
+        QCOMPARE(entries(), (QStringList{QStringLiteral("a:1"), QStringLiteral("h.txt:2")}));
+        clickHeader(1);
+        QCOMPARE(entries(), (QStringList{QStringLiteral("h.txt:2"), QStringLiteral("a:1")}));
+        // The folder opened from the sorted list is the one clicked, listed in the same order.
+        dblClickEntry(QStringLiteral("a"));
+        QCOMPARE(konum(), path("a"));
+        QCOMPARE(entries(), (QStringList{QStringLiteral("f1.txt:2"), QStringLiteral("b:1")}));
+        QCOMPARE(viewer->LabelAYRINTI()->text(), QStringLiteral("1 dosya, 1 klasör, 2,9 KB"));
+        clickHeader(0);
+        QCOMPARE(entries(), (QStringList{QStringLiteral("b:1"), QStringLiteral("f1.txt:2")}));
+        clickHeader(3); // type: folders first
+        QCOMPARE(entries(), (QStringList{QStringLiteral("b:1"), QStringLiteral("f1.txt:2")}));
+        clickHeader(3);
+        QCOMPARE(entries(), (QStringList{QStringLiteral("f1.txt:2"), QStringLiteral("b:1")}));
+
+        // The same archive without its details file: empty columns, and the status says so.
+        std::filesystem::remove(env->data / "Ayrinti.ADT");
+        viewer.reset();
+        open("Ayrinti");
+        QCOMPARE(viewer->LabelAYRINTI()->text(), QStringLiteral("Ayrıntı bilgisi yok"));
+        clickTree(top);
+        QCOMPARE(viewer->LabelAYRINTI()->text(),
+                 QStringLiteral("1 dosya, 1 klasör - Ayrıntı bilgisi yok"));
+        viewer->findChild<QAction*>(QStringLiteral("Ayrntlar1"))->trigger();
+        auto* bare = viewer->ListViewDISK()->reportView()->model();
+        QCOMPARE(bare->index(1, 1).data().toString(), QString());
+        QCOMPARE(bare->index(1, 2).data().toString(), QString());
+        QCOMPARE(bare->index(1, 3).data().toString(), QStringLiteral("TXT"));
     }
 
     void theMainWindowOpensTheSelectedArchive() {
